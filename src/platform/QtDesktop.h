@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Desktop.h"
+
+namespace platform {
+
+// The real desktop: Qt's message boxes, file dialogs, browser and printer.
+class QtDesktop : public Desktop {
+public:
+    MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& title) override;
+    void OpenUrl(const QString& address) override;
+    bool ShowSave(CommonDialog& dlg) override;
+    bool ShowOpen(CommonDialog& dlg) override;
+    bool PrintDocument(const QTextDocument& doc, const QString& jobName) override;
+    int ScreenWidthTwips() override;
+    int ScreenHeightTwips() override;
+    QDate Today() override;
+};
+
+} // namespace platform
