@@ -33,7 +33,7 @@ function(lt_test_module name)
 
   if(form_src)
     add_library(lt_${name} STATIC ${form_src})
-    target_link_libraries(lt_${name} PUBLIC lt_${name}_core lt_common)
+    target_link_libraries(lt_${name} PUBLIC lt_${name}_core lt_common lt_shell)
     if(EXISTS ${PROJECT_SOURCE_DIR}/src/engine/CMakeLists.txt)
       target_link_libraries(lt_${name} PUBLIC lt_engine)
     endif()

@@ -39,6 +39,8 @@ MsgResult FakeDesktop::MsgBox(const QString& text, MsgButtons buttons, MsgIcon i
 void FakeDesktop::OpenUrl(const QString& address)
 {
     openedUrls << address;
+    if (onOpenUrl)
+        onOpenUrl(address);
 }
 
 static bool answerDialog(FakeDesktop& d, CommonDialog& dlg, bool save)

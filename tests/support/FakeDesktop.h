@@ -45,6 +45,7 @@ public:
     QDate today{2026, 12, 10};
     // Optional hook run inside MsgBox (e.g. to look at state while a box shows).
     std::function<void(const Message&)> onMessage;
+    std::function<void(const QString&)> onOpenUrl;
 
     // Records.
     std::vector<Message> messages;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports clicks and pointer moves, as the windows' link and
+// launcher labels need.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+};
+
+// A plain panel that reports pointer moves over its background.
+class TrackingPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TrackingPanel(QWidget* parent = nullptr);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+};

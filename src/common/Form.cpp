@@ -1,0 +1,186 @@
+#include "Form.h"
+
+#include "Forms.h"
+
+#include "Desktop.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStyle>
+
+using platform::pixelsToTwipsX;
+using platform::pixelsToTwipsY;
+using platform::twipsToPixelsX;
+using platform::twipsToPixelsY;
+
+Form::Form(const char* formName, Kind kind)
+    : name_(formName), kind_(kind)
+{
+    setObjectName(QString::fromLatin1(formName));
+    if (kind_ == Kind::Dialog)
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (kind_ == Kind::MdiChild) {
+        if (QMdiArea* area = forms::mdiArea()) {
+            sub_ = area->addSubWindow(this);
+            sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+            sub_->hide();
+        }
+    }
+}
+
+Form::~Form() = default;
+
+QWidget* Form::frame()
+{
+    return sub_ ? static_cast<QWidget*>(sub_.data()) : this;
+}
+
+void Form::setLeft(float twips)
+{
+    left_ = twips;
+    applyGeometry();
+}
+
+void Form::setTop(float twips)
+{
+    top_ = twips;
+    applyGeometry();
+}
+
+void Form::setWidth(float twips)
+{
+    width_ = twips;
+    applyGeometry();
+}
+
+void Form::setHeight(float twips)
+{
+    height_ = twips;
+    applyGeometry();
+}
+
+void Form::setClientSizeTwips(float width, float height)
+{
+    // The outer size adds the frame and, for windows with one, the title bar.
+    int framePx = 0, titlePx = 0;
+    if (kind_ == Kind::MdiChild && sub_) {
+        framePx = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
+        titlePx = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub_);
+    }
+    width_ = width + static_cast<float>(pixelsToTwipsX(2 * framePx));
+    height_ = height + static_cast<float>(pixelsToTwipsY(2 * framePx + titlePx));
+    resize(twipsToPixelsX(width), twipsToPixelsY(height));
+    applyGeometry();
+}
+
+void Form::CentreOnScreenTop()
+{
+    const float screen = static_cast<float>(platform::desktop().ScreenWidthTwips());
+    setLeft((screen - Width()) / 2.0f);
+    setTop(0.0f);
+}
+
+void Form::applyGeometry()
+{
+    const QRect r(twipsToPixelsX(left_), twipsToPixelsY(top_), twipsToPixelsX(width_),
+                  twipsToPixelsY(height_));
+    if (sub_) {
+        if (r.width() > 0 && r.height() > 0)
+            sub_->setGeometry(r);
+        else
+            sub_->move(r.topLeft());
+    } else if (kind_ == Kind::MdiChild) {
+        move(r.topLeft());
+    }
+}
+
+void Form::Show()
+{
+    applyGeometry();
+    if (sub_) {
+        sub_->show();
+        sub_->raise();
+        if (QMdiArea* area = sub_->mdiArea())
+            area->setActiveSubWindow(sub_);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::ShowModal()
+{
+    modal_ = true;
+    Show();
+    if (!forms::modalLoops())
+        return;
+
+    // Everything else of the main window waits until this window is gone.
+    QList<QPointer<QWidget>> disabled;
+    auto disable = [&](QWidget* w) {
+        if (w && w->isEnabled() && w != frame()) {
+            w->setEnabled(false);
+            disabled << w;
+        }
+    };
+    if (QMdiArea* area = forms::mdiArea()) {
+        for (QMdiSubWindow* s : area->subWindowList())
+            disable(s);
+        if (auto* main = qobject_cast<QMainWindow*>(area->window())) {
+            disable(main->menuBar());
+            if (QWidget* central = main->centralWidget())
+                for (QWidget* child : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    if (child != area)
+                        disable(child);
+        }
+    }
+    if (kind_ == Kind::Dialog)
+        setWindowModality(Qt::ApplicationModal);
+
+    QPointer<Form> self(this);
+    QEventLoop loop;
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(this, &Form::hiddenSignal, &loop, &QEventLoop::quit);
+    if (self && self->isVisible())
+        loop.exec();
+    for (const auto& w : disabled)
+        if (w)
+            w->setEnabled(true);
+    if (self)
+        self->modal_ = false;
+}
+
+void Form::Hide()
+{
+    if (sub_)
+        sub_->hide();
+    hide();
+}
+
+void Form::Unload()
+{
+    forms::unload(name_);
+}
+
+void Form::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    // A minimised main window hides its children too; only a real hide ends
+    // a modal show.
+    if (!e->spontaneous())
+        emit hiddenSignal();
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    // Closing the window unloads it, as its close box does.
+    e->ignore();
+    if (forms::isLoaded(name_) && &forms::get(name_) == this)
+        Unload();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+class QMdiSubWindow;
+
+// Base of every window of the program. A window exists as one shared
+// instance reached through the registry (forms::get<T>()): the first touch
+// constructs it and runs Form_Load, Unload() runs Form_Unload and destroys it,
+// and the next touch builds it afresh. Position and size are in twips.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind {
+        MdiChild, // a child window of the main window's document area
+        Dialog,   // a top-level dialog (the About box)
+    };
+
+    Form(const char* formName, Kind kind = Kind::MdiChild);
+    ~Form() override;
+
+    const std::string& formName() const { return name_; }
+    Kind kind() const { return kind_; }
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // Outer position and size in twips, relative to the document area.
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float twips);
+    void setTop(float twips);
+    void setWidth(float twips);
+    void setHeight(float twips);
+    // The size of the window's client area in twips (the designed size).
+    void setClientSizeTwips(float width, float height);
+
+    // Left = (screen width - Width) / 2 in single precision, Top = 0.
+    void CentreOnScreenTop();
+
+    void Show();      // modeless
+    void ShowModal(); // modal: returns when the window is unloaded or hidden
+    void Hide();
+    void Unload();
+    bool isShownModal() const { return modal_; }
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& text) { setWindowTitle(text); }
+
+    // The frame that holds the window on screen (sub-window or the form).
+    QWidget* frame();
+
+signals:
+    void hiddenSignal();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    void applyGeometry();
+
+    std::string name_;
+    Kind kind_;
+    QPointer<QMdiSubWindow> sub_;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool modal_ = false;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Form.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMdiArea;
+
+// The registry of shared window instances, reached by name.
+namespace forms {
+
+using Factory = std::function<Form*()>;
+
+void registerFactory(const std::string& name, Factory make);
+bool hasFactory(const std::string& name);
+
+// Loads the window on first touch (constructs it, then runs Form_Load).
+Form& get(const std::string& name);
+bool isLoaded(const std::string& name);
+// Runs Form_Unload and destroys the window; does nothing when not loaded.
+void unload(const std::string& name);
+// Every loaded window, in the order they were loaded.
+std::vector<Form*> loaded();
+
+template <class T>
+void registerForm()
+{
+    registerFactory(T::FormName, [] { return new T; });
+}
+
+template <class T>
+T& get()
+{
+    if (!hasFactory(T::FormName))
+        registerForm<T>();
+    return static_cast<T&>(get(T::FormName));
+}
+
+template <class T>
+bool isLoaded()
+{
+    return isLoaded(T::FormName);
+}
+
+template <class T>
+void unload()
+{
+    unload(T::FormName);
+}
+
+// The main window's document area that child windows are shown in; without
+// one (tests) they are shown as plain windows.
+void setMdiArea(QMdiArea* area);
+QMdiArea* mdiArea();
+
+// Modal shows run a local event loop in the program; tests turn that off so
+// a modal show returns at once.
+void setModalLoops(bool enabled);
+bool modalLoops();
+
+} // namespace forms

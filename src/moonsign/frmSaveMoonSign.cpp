@@ -1,0 +1,16 @@
+#include "frmSaveMoonSign.h"
+
+#include "TwipsLayout.h"
+
+#include <QLabel>
+
+#include "RichTextBox.h"
+
+frmSaveMoonSign::frmSaveMoonSign() : ReportWindow(FormName, QStringLiteral("Vorlaine Moon Sign Compatibility"))
+{
+    lblNotBuilt = new QLabel(QStringLiteral("This part of Vorlaine Love Test is not available yet."), this);
+    lblNotBuilt->setAlignment(Qt::AlignCenter);
+    placeTwips(lblNotBuilt, 240, 240, 8520, 600);
+    placeTwips(RTB, 240, 960, 8520, 5800);
+    setClientSizeTwips(9000, 7000);
+}

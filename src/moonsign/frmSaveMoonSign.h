@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ReportWindow.h"
+
+class QLabel;
+
+// Not built yet: the window exists, opens in its place and unloads like the
+// finished one will, and says that its test is still to come.
+class frmSaveMoonSign : public ReportWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* FormName = "frmSaveMoonSign";
+    frmSaveMoonSign();
+
+    QLabel* lblNotBuilt;
+};

@@ -1,0 +1,16 @@
+#include "frmDisp.h"
+
+#include "TwipsLayout.h"
+
+#include <QLabel>
+
+#include "RichTextBox.h"
+
+frmDisp::frmDisp() : ReportWindow(FormName, QStringLiteral("Vorlaine Numerology Compatibility Software"))
+{
+    lblNotBuilt = new QLabel(QStringLiteral("This part of Vorlaine Love Test is not available yet."), this);
+    lblNotBuilt->setAlignment(Qt::AlignCenter);
+    placeTwips(lblNotBuilt, 240, 240, 8520, 600);
+    placeTwips(RTB, 240, 960, 8520, 5800);
+    setClientSizeTwips(9000, 7000);
+}

@@ -1,0 +1,14 @@
+#include "frmMainNumerology.h"
+
+#include "TwipsLayout.h"
+
+#include <QLabel>
+
+frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
+{
+    setCaption(QStringLiteral("Vorlaine Numerology Compatibility Software"));
+    lblNotBuilt = new QLabel(QStringLiteral("This part of Vorlaine Love Test is not available yet."), this);
+    lblNotBuilt->setAlignment(Qt::AlignCenter);
+    placeTwips(lblNotBuilt, 240, 240, 8520, 600);
+    setClientSizeTwips(9000, 6000);
+}

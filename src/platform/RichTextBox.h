@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QTextEdit>
+
+// The rich-text box of the report windows: text is appended as runs at the
+// insertion point with the selection's bold and colour, and the whole box is
+// saved as RTF or printed.
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    // Selection, in characters from the start of the text.
+    int SelStart() const;
+    void setSelStart(int pos);
+    int SelLength() const;
+    void setSelLength(int length);
+    QString SelText() const;
+    // Replaces the selection (or inserts at the insertion point) with text in
+    // the current bold and colour.
+    void setSelText(const QString& text);
+    bool SelBold() const;
+    void setSelBold(bool bold);
+    QColor SelColor() const;
+    void setSelColor(const QColor& color);
+
+    // The whole text; setting it replaces everything.
+    QString Text() const;
+    void setText(const QString& text);
+    int TextLength() const;
+
+    // Writes the whole box as an RTF document (UTF-8 file of 7-bit RTF).
+    QByteArray toRtf() const;
+
+private:
+    bool bold_ = false;
+    QColor color_ = Qt::black;
+};

@@ -1,0 +1,369 @@
+#include "MDI.h"
+
+#include "frmAbout.h"
+#include "modHelp.h"
+
+#include "ClickLabel.h"
+#include "Desktop.h"
+#include "Forms.h"
+#include "SingleInstance.h"
+#include "Twips.h"
+#include "TwipsLayout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using platform::desktop;
+
+namespace {
+
+constexpr const char* LauncherCaptions[6] = {"Astro", "Kundali", "Chinese", "Moon Sign", "Number", "Zodiac"};
+constexpr const char* LauncherIcons[6] = {":/icons/astro.svg", ":/icons/kundali.svg", ":/icons/chinese.svg",
+                                          ":/icons/moonsign.svg", ":/icons/numerology.svg", ":/icons/zodiac.svg"};
+
+const char* const CaptionTexts[10] = {
+    "Welcome to Vorlaine Love Test",
+    "Vorlaine Love Test is a comprehensive and advanced Love Test software and the first of its kind "
+    "to be ever launched by an esoteric website. The program has a combined collection of Love Test "
+    "softwares based on the different schools of thought.",
+    "Vorlaine Love Test includes the following:",
+    "Vorlaine Astro Compatibility",
+    "Vorlaine Kundali Match",
+    "Vorlaine Chinese Zodiac Compatibility",
+    "Vorlaine Moon Sign Compatibility",
+    "Vorlaine Numerology Compatibility",
+    "Vorlaine Zodiac Compatibility",
+    "Click on the corresponding icon above to start the program of your choice."};
+
+// Designed top, width and height of each caption label, in twips.
+struct Design {
+    double top, width, height;
+};
+constexpr Design CaptionDesign[10] = {
+    {360, 6000, 500},  {1000, 10000, 900}, {2100, 5000, 360}, {2700, 5000, 360}, {3200, 5000, 360},
+    {3700, 5000, 360}, {4200, 5000, 360},  {4700, 5000, 360}, {5200, 5000, 360}, {6000, 9000, 360}};
+
+constexpr double HeadingWidth = 7000, UrlWidth = 9000, ContainerWidth = 10000;
+
+void (*exitHandler)() = [] { QCoreApplication::exit(0); };
+
+MDI* theMdi = nullptr;
+
+} // namespace
+
+MDI& mdi()
+{
+    if (!theMdi)
+        theMdi = new MDI;
+    return *theMdi;
+}
+
+bool mdiExists()
+{
+    return theMdi != nullptr;
+}
+
+float MDI::CentredLeft(float screenWidthTwips, float controlWidthTwips)
+{
+    return (screenWidthTwips - controlWidthTwips) / 2.0f;
+}
+
+MDI::MDI()
+{
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(QStringLiteral("Vorlaine Love Test v2.30"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+
+    // Top band.
+    Picture1 = new QWidget(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAttribute(Qt::WA_StyledBackground, true);
+    Picture1->setStyleSheet(QStringLiteral("#Picture1 { background: #7a1f3d; }"));
+    Picture1->setFixedHeight(platform::twipsToPixelsY(1560));
+    layout->addWidget(Picture1);
+
+    lblHeading = new QLabel(QStringLiteral("Vorlaine Love Test"), Picture1);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading->setAlignment(Qt::AlignCenter);
+    lblHeading->setStyleSheet(QStringLiteral("color: #fff4e0; font-family: Verdana; font-size: 17pt; font-weight: bold;"));
+    placeTwips(lblHeading, 0, 40, HeadingWidth, 460);
+
+    lblURL = new ClickLabel(QStringLiteral("Discover more free love tests, horoscopes and readings at "
+                                           "www.vorlaine.example - come and visit us today!"),
+                            Picture1);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    lblURL->setAlignment(Qt::AlignCenter);
+    lblURL->setCursor(Qt::PointingHandCursor);
+    lblURL->setStyleSheet(QStringLiteral("color: #ffd479; font-family: Verdana; font-size: 8pt;"));
+    placeTwips(lblURL, 0, 500, UrlWidth, 250);
+    connect(lblURL, &ClickLabel::clicked, this, [this] { lblURL_Click(); });
+
+    fraContainer = new QFrame(Picture1);
+    fraContainer->setObjectName(QStringLiteral("fraContainer"));
+    placeTwips(fraContainer, 0, 780, ContainerWidth, 720);
+    for (int i = 0; i < 6; ++i) {
+        auto* b = new QPushButton(QString::fromLatin1(LauncherCaptions[i]), fraContainer);
+        b->setObjectName(QStringLiteral("cmdCallMainForm_%1").arg(i));
+        b->setIcon(QIcon(QString::fromLatin1(LauncherIcons[i])));
+        b->setIconSize(QSize(platform::twipsToPixelsX(480), platform::twipsToPixelsY(480)));
+        b->setCursor(Qt::PointingHandCursor);
+        b->setStyleSheet(QStringLiteral(
+            "QPushButton { background: #fff4e0; color: #7a1f3d; font-family: Verdana; font-size: 9pt;"
+            " font-weight: bold; border: 1px solid #c9a227; border-radius: 4px; }"
+            "QPushButton:hover { background: #ffe6b0; }"));
+        placeTwips(b, 40 + i * 1660, 40, 1580, 640);
+        cmdCallMainForm[i] = b;
+        // The icon is drawn on the button; picIcon(i) names the same picture.
+        auto* icon = new QLabel(b);
+        icon->setObjectName(QStringLiteral("picIcon_%1").arg(i));
+        icon->hide();
+        picIcon[i] = icon;
+        connect(b, &QPushButton::clicked, this, [this, i] { cmdCallMainForm_Click(i); });
+    }
+
+    // Welcome panel.
+    picMain = new TrackingPanel(central);
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setAttribute(Qt::WA_StyledBackground, true);
+    picMain->setStyleSheet(QStringLiteral("#picMain { background: #fff8ee; }"));
+    picMain->setFixedHeight(platform::twipsToPixelsY(8415));
+    layout->addWidget(picMain);
+    connect(picMain, &TrackingPanel::mouseMoved, this, [this] { picMain_MouseMove(); });
+    for (int i = 0; i < 10; ++i) {
+        auto* l = new ClickLabel(QString::fromLatin1(CaptionTexts[i]), picMain);
+        l->setObjectName(QStringLiteral("lblCaptions_%1").arg(i));
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(i == 1);
+        QString style = QStringLiteral("font-family: Verdana; ");
+        if (i == 0)
+            style += QStringLiteral("color: #7a1f3d; font-size: 15pt; font-weight: bold;");
+        else if (i >= 3 && i <= 8)
+            style += QStringLiteral("color: #b0305a; font-size: 11pt; font-weight: bold;");
+        else
+            style += QStringLiteral("color: #3b2a2a; font-size: 10pt;");
+        l->setStyleSheet(style);
+        if (i >= 3 && i <= 8)
+            l->setCursor(Qt::PointingHandCursor);
+        placeTwips(l, 0, CaptionDesign[i].top, CaptionDesign[i].width, CaptionDesign[i].height);
+        lblCaptions[i] = l;
+        connect(l, &ClickLabel::clicked, this, [this, i] { lblCaptions_Click(i); });
+        connect(l, &ClickLabel::mouseMoved, this, [this, i] { lblCaptions_MouseMove(i); });
+    }
+
+    // Document area for the test windows.
+    area = new QMdiArea(central);
+    area->setObjectName(QStringLiteral("area"));
+    area->setBackground(QColor(0xf3, 0xe3, 0xe8));
+    layout->addWidget(area, 1);
+    forms::setMdiArea(area);
+
+    // Bottom band.
+    Picture2 = new QWidget(central);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAttribute(Qt::WA_StyledBackground, true);
+    Picture2->setStyleSheet(QStringLiteral("#Picture2 { background: #7a1f3d; }"));
+    Picture2->setFixedHeight(platform::twipsToPixelsY(600));
+    layout->addWidget(Picture2);
+    cmdExit = new QPushButton(QStringLiteral("&Exit"), Picture2);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    placeTwips(cmdExit, 0, 90, 1300, 420);
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    // Menus.
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuHelp->addSeparator();
+    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
+    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
+    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+    MDIForm_Load();
+}
+
+void MDI::MDIForm_Load()
+{
+    const float screen = static_cast<float>(desktop().ScreenWidthTwips());
+    auto centre = [screen](QWidget* w) {
+        try {
+            moveLeftTwips(w, CentredLeft(screen, static_cast<float>(widthTwips(w))));
+        } catch (...) {
+        }
+    };
+    centre(lblHeading);
+    centre(lblURL);
+    centre(fraContainer);
+    for (auto* l : lblCaptions)
+        centre(l);
+    moveLeftTwips(cmdExit, screen - 2000.0f);
+}
+
+void MDI::unloadTestWindows()
+{
+    for (std::string_view name : TestWindows)
+        forms::unload(std::string(name));
+}
+
+void MDI::openInputWindow(int index)
+{
+    Form& w = forms::get(std::string(Launchers[index]));
+    const float screen = static_cast<float>(desktop().ScreenWidthTwips());
+    w.setLeft(CentredLeft(screen, w.Width()));
+    w.setTop(0.0f);
+    w.Show();
+}
+
+void MDI::cmdCallMainForm_Click(int Index)
+{
+    if (Index < 0 || Index > 5)
+        return;
+    unloadTestWindows();
+    picMain->setVisible(false);
+    openInputWindow(Index);
+}
+
+void MDI::lblCaptions_Click(int Index)
+{
+    unloadTestWindows();
+    if (Index < 3 || Index > 8)
+        return;
+    openInputWindow(Index - 3);
+    picMain->setVisible(false);
+}
+
+void MDI::lblCaptions_MouseMove(int Index)
+{
+    if (Index < 3 || Index > 8)
+        return;
+    QFont f = lblCaptions[Index]->font();
+    f.setUnderline(true);
+    lblCaptions[Index]->setFont(f);
+}
+
+void MDI::picMain_MouseMove()
+{
+    for (int i = 0; i <= 8; ++i) {
+        QFont f = lblCaptions[i]->font();
+        f.setUnderline(false);
+        lblCaptions[i]->setFont(f);
+    }
+}
+
+void MDI::lblURL_Click()
+{
+    OpenHomePage();
+}
+
+void MDI::cmdExit_Click()
+{
+    try {
+        MDIForm_Unload();
+    } catch (...) {
+    }
+}
+
+void MDI::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void MDI::mnuOnline_Click()
+{
+    OpenHelpPage();
+}
+
+void MDI::mnuVisit_Click()
+{
+    OpenHomePage();
+}
+
+void MDI::mnuUpdate_Click()
+{
+    OpenUpdatePage();
+}
+
+void MDI::mnuAbout_Click()
+{
+    try {
+        forms::get<frmAbout>().ShowModal();
+    } catch (...) {
+    }
+}
+
+void MDI::MDIForm_Unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    ExitApplication();
+    unloading_ = false; // only reached where ending the process was replaced
+}
+
+void MDI::closeEvent(QCloseEvent* e)
+{
+    MDIForm_Unload();
+    e->accept();
+}
+
+bool StartApplication()
+{
+    static platform::SingleInstance instance;
+    if (instance.anotherIsRunning()) {
+        desktop().MsgBox(QStringLiteral("Application is already running"), platform::MsgButtons::OK,
+                         platform::MsgIcon::Information);
+        ExitApplication();
+        return false;
+    }
+    try {
+        CheckUpdateReminder();
+    } catch (...) {
+    }
+    try {
+        // The layout is worked out for a window as wide as the screen.
+        MDI& m = mdi();
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            m.setGeometry(screen->availableGeometry());
+        m.showMaximized();
+    } catch (...) {
+    }
+    return true;
+}
+
+void ExitApplication()
+{
+    for (Form* f : forms::loaded()) {
+        try {
+            forms::unload(f->formName());
+        } catch (...) {
+        }
+    }
+    if (mdiExists())
+        mdi().hide();
+    exitHandler();
+}
+
+void setExitHandler(void (*handler)())
+{
+    exitHandler = handler;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <string_view>
+
+class ClickLabel;
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPushButton;
+class TrackingPanel;
+
+// The main window: the top band with the six launchers, the welcome panel,
+// the document area that holds the test windows, and the bottom band.
+class MDI : public QMainWindow {
+    Q_OBJECT
+public:
+    MDI();
+
+    // The seventeen test windows every launch unloads, in this order.
+    static constexpr std::array<std::string_view, 17> TestWindows = {
+        "frmchiness", "frmDisp", "frmmainChinese", "frmMainKundali",
+        "frmMainMoonSigncompatibility", "frmMainNumerology", "frmMainZodiac", "frmMatch",
+        "frmMoonSign", "frmReport", "frmSaveChinese", "frmSaveDocumentNumerology",
+        "frmSaveKundali", "frmSaveMoonSign", "frmSaveZodiac", "frmSunSign", "frmVedicResult"};
+    // The input window of launcher button i (label i + 3).
+    static constexpr std::array<std::string_view, 6> Launchers = {
+        "frmMatch", "frmMainKundali", "frmmainChinese",
+        "frmMainMoonSigncompatibility", "frmMainNumerology", "frmMainZodiac"};
+
+    // Controls.
+    QWidget* Picture1;
+    QLabel* lblHeading;
+    ClickLabel* lblURL;
+    QFrame* fraContainer;
+    std::array<QPushButton*, 6> cmdCallMainForm{};
+    std::array<QLabel*, 6> picIcon{};
+    TrackingPanel* picMain;
+    std::array<ClickLabel*, 10> lblCaptions{};
+    QMdiArea* area;
+    QWidget* Picture2;
+    QPushButton* cmdExit;
+    QMenu* mnuFile;
+    QAction* mnuExit;
+    QMenu* mnuHelp;
+    QAction* mnuOnline;
+    QAction* mnuVisit;
+    QAction* mnuUpdate;
+    QAction* mnuAbout;
+
+    // Handlers.
+    void MDIForm_Load();
+    void MDIForm_Unload();
+    void cmdCallMainForm_Click(int Index);
+    void lblCaptions_Click(int Index);
+    void lblCaptions_MouseMove(int Index);
+    void picMain_MouseMove();
+    void lblURL_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+
+    // Exact left edge the layout gives a control of the given width, in twips.
+    static float CentredLeft(float screenWidthTwips, float controlWidthTwips);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void unloadTestWindows();
+    void openInputWindow(int index);
+    bool unloading_ = false;
+};
+
+// The one main window, created on first use.
+MDI& mdi();
+bool mdiExists();
+
+// Start-up: single instance, update reminder, main window. False when the
+// program is to end at once (another instance runs).
+bool StartApplication();
+
+// Unloads every loaded window, then ends the process.
+void ExitApplication();
+// Tests replace the final step (ending the process) with their own.
+void setExitHandler(void (*handler)());

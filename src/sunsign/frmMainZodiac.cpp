@@ -1,0 +1,13 @@
+#include "frmMainZodiac.h"
+
+#include "TwipsLayout.h"
+
+#include <QLabel>
+
+frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
+{
+    setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
+    lblNotBuilt = new QLabel(QStringLiteral("This part of Vorlaine Love Test is not available yet."), this);
+    placeTwips(lblNotBuilt, 240, 240, 8000, 600);
+    setClientSizeTwips(8500, 6000);
+}
