@@ -13,6 +13,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <memory>
+
 namespace platform {
 
 namespace {
@@ -71,11 +73,19 @@ QStringList qtNameFilters(const QString& filter)
     QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
+        QString patterns = parts[i + 1].trimmed();
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns);
     }
     return out;
+}
+
+void printDocument(const QTextDocument& doc, QPrinter& printer)
+{
+    // Print a copy: printing lays the document out for the page, and the
+    // window's own box must keep its screen layout.
+    std::unique_ptr<QTextDocument> copy(doc.clone());
+    copy->print(&printer);
 }
 
 MsgResult QtDesktop::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -162,7 +172,7 @@ bool QtDesktop::PrintDocument(const QTextDocument& doc, const QString& jobName)
         return false;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
-    doc.print(&printer);
+    printDocument(doc, printer);
     return true;
 }
 

@@ -2,7 +2,12 @@
 
 #include "Desktop.h"
 
+class QPrinter;
+
 namespace platform {
+
+// Prints the whole document, with its formatting, on printer.
+void printDocument(const QTextDocument& doc, QPrinter& printer);
 
 // The real desktop: Qt's message boxes, file dialogs, browser and printer.
 class QtDesktop : public Desktop {

@@ -1,5 +1,6 @@
 #include "RichTextBox.h"
 
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -171,4 +172,17 @@ QByteArray RichTextBox::toRtf() const
     }
     out += "\\par\r\n}\r\n";
     return out;
+}
+
+bool RichTextBox::SaveFile(const QString& path, QString* error) const
+{
+    QSaveFile file(path);
+    const QByteArray data = toRtf();
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
 }

@@ -30,8 +30,11 @@ public:
     void setText(const QString& text);
     int TextLength() const;
 
-    // Writes the whole box as an RTF document (UTF-8 file of 7-bit RTF).
+    // The whole box as an RTF document (7-bit text, non-ASCII as \uN?).
     QByteArray toRtf() const;
+    // Writes toRtf() to path through a temporary file, so a failed write
+    // leaves an existing file as it was. On failure, error says why.
+    bool SaveFile(const QString& path, QString* error = nullptr) const;
 
 private:
     bool bold_ = false;

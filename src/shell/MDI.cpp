@@ -1,6 +1,6 @@
 #include "MDI.h"
 
-#include "frmAbout.h"
+#include "HelpMenu.h"
 #include "modHelp.h"
 
 #include "ClickLabel.h"
@@ -187,13 +187,12 @@ MDI::MDI()
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    const HelpMenu help = AddHelpMenu(menuBar());
+    mnuHelp = help.mnuHelp;
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
     connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
     connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
     connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
@@ -305,10 +304,7 @@ void MDI::mnuUpdate_Click()
 
 void MDI::mnuAbout_Click()
 {
-    try {
-        forms::get<frmAbout>().ShowModal();
-    } catch (...) {
-    }
+    ShowAboutBox();
 }
 
 void MDI::MDIForm_Unload()

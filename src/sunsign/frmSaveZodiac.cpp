@@ -1,10 +1,98 @@
 #include "frmSaveZodiac.h"
 
+#include "frmSunSign.h"
+#include "modSunSign.h"
+
+#include "ClickLabel.h"
+#include "Forms.h"
+#include "QBColor.h"
 #include "RichTextBox.h"
+#include "TextBox.h"
 #include "TwipsLayout.h"
+#include "modHelp.h"
+
+#include <QPushButton>
 
 frmSaveZodiac::frmSaveZodiac() : ReportWindow(FormName, QStringLiteral("Vorlaine Zodiac Compatibility"))
 {
-    placeTwips(RTB, 120, 120, 8760, 6000);
-    setClientSizeTwips(9000, 6600);
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(QStringLiteral("frmSaveZodiac { background: #fdf3e7; } QWidget { font-family: Verdana; font-size: 9pt; }"
+                                 "QLabel { color: #0000cc; text-decoration: underline; }"));
+    RTB->setFont(QFont(QStringLiteral("Verdana"), 10));
+    placeTwips(RTB, 120, 120, 9360, 6600);
+    placeTwips(cmdSave, 120, 6870, 1300, 420);
+    placeTwips(cmdPrint, 1540, 6870, 1300, 420);
+    Label1 = new ClickLabel(QStringLiteral("Visit https://www.vorlaine.example for more love tests"), this);
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label1, 3000, 6840, 6480, 270);
+    Label14 = new ClickLabel(QStringLiteral("Join the Vorlaine love and astrology forum"), this);
+    Label14->setCursor(Qt::PointingHandCursor);
+    Label14->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label14, 3000, 7110, 6480, 270);
+    connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
+    connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
+    setClientSizeTwips(9600, 7500);
+}
+
+void frmSaveZodiac::WriteReport()
+{
+    const QString CRLF = QStringLiteral("\r\n");
+    const QString FOOTER = FooterText();
+    const QColor heading = QBColor(5), label = QBColor(3), value = QBColor(0);
+    frmSunSign& result = forms::get<frmSunSign>();
+
+    struct Entry {
+        const char* label;
+        TextBox* frmSunSign::*male;
+        TextBox* frmSunSign::*female;
+    };
+    static const Entry entries[11] = {
+        {"Element: ", &frmSunSign::txtElementM, &frmSunSign::txtElementF},
+        {"Rulling Planet: ", &frmSunSign::txtRulingPlanetM, &frmSunSign::txtRulingPlanetF},
+        {"Positive Traits: ", &frmSunSign::txtPositiveTraitsM, &frmSunSign::txtPositiveTraitsF},
+        {"Negative Traits: ", &frmSunSign::txtNegativeTraitsM, &frmSunSign::txtNegativeTraitsF},
+        {"Lucky Number: ", &frmSunSign::txtLuckyNumberM, &frmSunSign::txtLuckyNumberF},
+        {"Lucky Color: ", &frmSunSign::txtLuckyColorM, &frmSunSign::txtLuckyColorF},
+        {"Lucky Day: ", &frmSunSign::txtLuckyDayM, &frmSunSign::txtLuckyDayF},
+        {"Compatibility: ", &frmSunSign::txtCompatibilityM, &frmSunSign::txtCompatibilityF},
+        {"Famous Person Born In This Sign: ", &frmSunSign::txtFamousPersonsM, &frmSunSign::txtFamousPersonsF},
+        {"Birth Stone: ", &frmSunSign::txtBirthStoneM, &frmSunSign::txtBirthStoneF},
+        {"Quality: ", &frmSunSign::txtQualityM, &frmSunSign::txtQualityF},
+    };
+
+    auto section = [&](const QString& title, bool male) {
+        Run(Bold::On, heading, title + CRLF);
+        for (int i = 0; i < 11; ++i) {
+            const Entry& e = entries[i];
+            TextBox* box = result.*(male ? e.male : e.female);
+            Run(Bold::Off, label, QString::fromLatin1(e.label));
+            Run(Bold::Keep, value, box->Text() + (i == 10 ? CRLF + CRLF : CRLF));
+            Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
+        }
+    };
+    section(QStringLiteral("Your Sun Sign Details"), true);
+    section(QStringLiteral("Your Partner's Sun Sign Details"), false);
+
+    const auto& s = modSunSign::state();
+    auto q = [](const std::string& t) { return QString::fromStdString(t); };
+    Run(Bold::On, heading, QStringLiteral("You And Your Partner's Sun Sign Compatibility") + CRLF);
+    Run(Bold::Off, label, QStringLiteral("You Have A Match Of: "));
+    Run(Bold::Keep, value, q(s.ZodiacMatchPercentage) + CRLF);
+    Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
+    Run(Bold::Keep, label, q(s.ZodiacMatchComment) + CRLF + CRLF);
+    Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
+    Run(Bold::Keep, label, "You And Your Partner: " + q(s.SunSignM) + " And " + q(s.SunSignF) + CRLF);
+    Run(Bold::Keep, value, q(s.ZodiacMatchDescription) + CRLF);
+    Run(Bold::Keep, std::nullopt, FOOTER);
+}
+
+void frmSaveZodiac::Label1_Click()
+{
+    OpenHomePage();
+}
+
+void frmSaveZodiac::Label14_Click()
+{
+    OpenHomePage();
 }

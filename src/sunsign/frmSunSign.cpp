@@ -1,13 +1,350 @@
 #include "frmSunSign.h"
 
-#include "TwipsLayout.h"
+#include "frmMainZodiac.h"
+#include "frmSaveZodiac.h"
+#include "modSunSign.h"
 
+#include "ClickLabel.h"
+#include "Forms.h"
+#include "HelpMenu.h"
+#include "TextBox.h"
+#include "Twips.h"
+#include "TwipsLayout.h"
+#include "modHelp.h"
+
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+
+using platform::pixelsToTwipsY;
+using platform::twipsToPixelsX;
+
+namespace {
+
+const QString Style = QStringLiteral(
+    "frmSunSign { background: #fdf3e7; }"
+    "QWidget { font-family: Verdana; font-size: 9pt; }"
+    "QGroupBox { font-weight: bold; color: #7a1f3d; border: 1px solid #d9b38c; border-radius: 4px;"
+    " margin-top: 9px; background: #fffaf3; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
+    "QLabel { font-weight: normal; color: #3b2a2a; }"
+    "QLabel#lblMatchPercentage { font-size: 15pt; font-weight: bold; color: #7a1f3d; }"
+    "QLabel#lblMatchComment { font-size: 12pt; font-weight: bold; color: #b0305a; }"
+    "QLabel#lblMatchSunSigns { font-size: 10pt; font-weight: bold; color: #3b2a2a; }"
+    "QLabel#lblNameM, QLabel#lblNameF, QLabel#lblSunSignM, QLabel#lblSunSignF { font-weight: bold; font-size: 10pt;"
+    " color: #7a1f3d; }"
+    "QLabel[link=\"true\"] { color: #0000cc; text-decoration: underline; }"
+    "QPlainTextEdit { font-weight: normal; color: #000000; background: #ffffff; }");
+
+constexpr int PicturePx = 100;
+
+ClickLabel* linkLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new ClickLabel(text, parent);
+    l->setProperty("link", true);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+} // namespace
 
 frmSunSign::frmSunSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
-    lblNotBuilt = new QLabel(QStringLiteral("This part of Vorlaine Love Test is not available yet."), this);
-    placeTwips(lblNotBuilt, 240, 240, 8000, 600);
-    setClientSizeTwips(8500, 6000);
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(Style);
+    QWidget* body = WithMenuBar(this, &menuBar);
+
+    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    mnuBack = file->addAction(QStringLiteral("&Back"));
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    const HelpMenu help = AddHelpMenu(menuBar);
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
+    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
+    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+    TS = new QTabBar(body);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->addTab(QStringLiteral("Zodiac Compatibility"));
+    TS->addTab(QStringLiteral("Your Zodiac Details"));
+    TS->addTab(QStringLiteral("Your Partner's Zodiac Details"));
+    TS->setExpanding(false);
+    placeTwips(TS, 120, 60, 10260, 400);
+    connect(TS, &QTabBar::tabBarClicked, this, [this](int i) {
+        TS->setCurrentIndex(i);
+        TS_Click();
+    });
+
+    IMG = SignImageList(PicturePx);
+
+    // Page 1: the pair.
+    Frame3 = new QGroupBox(QStringLiteral("Zodiac Compatibility"), body);
+    placeTwips(Frame3, 120, 460, 10260, 6960);
+    lblMatchPercentage = new QLabel(Frame3);
+    lblMatchPercentage->setObjectName(QStringLiteral("lblMatchPercentage"));
+    lblMatchPercentage->setAlignment(Qt::AlignCenter);
+    placeTwips(lblMatchPercentage, 240, 330, 9780, 500);
+    lblMatchComment = new QLabel(Frame3);
+    lblMatchComment->setObjectName(QStringLiteral("lblMatchComment"));
+    lblMatchComment->setAlignment(Qt::AlignCenter);
+    lblMatchComment->setWordWrap(true);
+    placeTwips(lblMatchComment, 240, 850, 9780, 420);
+    Image1 = new QLabel(Frame3);
+    Image1->setPixmap(DefaultSignPicture(PicturePx));
+    Image1->setAlignment(Qt::AlignCenter);
+    placeTwips(Image1, 600, 1350, 1560, 1560);
+    Image2 = new QLabel(Frame3);
+    Image2->setPixmap(DefaultSignPicture(PicturePx));
+    Image2->setAlignment(Qt::AlignCenter);
+    placeTwips(Image2, 8100, 1350, 1560, 1560);
+    lblMatchSunSigns = new QLabel(Frame3);
+    lblMatchSunSigns->setObjectName(QStringLiteral("lblMatchSunSigns"));
+    lblMatchSunSigns->setAlignment(Qt::AlignCenter);
+    lblMatchSunSigns->setWordWrap(true);
+    placeTwips(lblMatchSunSigns, 2280, 1900, 5700, 480);
+    lblMatchDescription = new QLabel(Frame3);
+    lblMatchDescription->setObjectName(QStringLiteral("lblMatchDescription"));
+    lblMatchDescription->setWordWrap(true);
+    lblMatchDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMatchDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    placeTwips(lblMatchDescription, 360, 3000, 9540, 3300);
+    lblHyperlink = linkLabel(QStringLiteral("Visit https://www.vorlaine.example For More Information."), Frame3);
+    placeTwips(lblHyperlink, 360, 6440, 6800, 300);
+    connect(lblHyperlink, &ClickLabel::clicked, this, [this] { lblHyperlink_Click(); });
+    cmdSave = new QPushButton(QStringLiteral("&Save"), Frame3);
+    placeTwips(cmdSave, 8520, 6360, 1380, 440);
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+
+    // Pages 2 and 3: one person each.
+    personM_ = {&fraUserM, &picSunSignM, &lblNameM, &lblDOBDescM, &lblDOBM, &lblSunSignM, &fraSunSignM,
+                {&txtElementM, &txtRulingPlanetM, &txtPositiveTraitsM, &txtNegativeTraitsM, &txtLuckyNumberM,
+                 &txtLuckyColorM, &txtLuckyDayM, &txtCompatibilityM, &txtFamousPersonsM, &txtBirthStoneM,
+                 &txtQualityM}};
+    personF_ = {&fraUserF, &picSunSignF, &lblNameF, &lblDOBDescF, &lblDOBF, &lblSunSignF, &fraSunSignF,
+                {&txtElementF, &txtRulingPlanetF, &txtPositiveTraitsF, &txtNegativeTraitsF, &txtLuckyNumberF,
+                 &txtLuckyColorF, &txtLuckyDayF, &txtCompatibilityF, &txtFamousPersonsF, &txtBirthStoneF,
+                 &txtQualityF}};
+    Frame1 = buildPersonPage(body, QStringLiteral("Your Zodiac Sign Details"), QStringLiteral("Your Sun Sign"),
+                             QStringLiteral("Your Date of Birth"), QStringLiteral("Your Zodiac Sign"), personM_);
+    Frame2 = buildPersonPage(body, QStringLiteral("Your Partner's Zodiac Sign Details"),
+                             QStringLiteral("Your Partner's Sun Sign"), QStringLiteral("Your Partner's Date of Birth"),
+                             QStringLiteral("Your Partner's Zodiac Sign"), personF_);
+    lblNameM->setObjectName(QStringLiteral("lblNameM"));
+    lblNameF->setObjectName(QStringLiteral("lblNameF"));
+    lblSunSignM->setObjectName(QStringLiteral("lblSunSignM"));
+    lblSunSignF->setObjectName(QStringLiteral("lblSunSignF"));
+    pages_ = {Frame3, Frame1, Frame2};
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), body);
+    placeTwips(cmdBack, 120, 7520, 1300, 420);
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    Label24 = linkLabel(QStringLiteral("Talk about your matches in the Vorlaine love and astrology forum"), body);
+    Label24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label24, 1600, 7580, 8780, 300);
+    connect(Label24, &ClickLabel::clicked, this, [this] { Label24_Click(); });
+
+    setClientSizeTwips(10500, 8060 + static_cast<float>(pixelsToTwipsY(menuBar->sizeHint().height())));
+}
+
+QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
+                                       const QString& dobCaption, const QString& signCaption,
+                                       const PersonWidgets& w)
+{
+    auto* page = new QGroupBox(title, body);
+    placeTwips(page, 120, 460, 10260, 6960);
+
+    auto* user = new QGroupBox(QStringLiteral("Welcome"), page);
+    placeTwips(user, 240, 330, 3000, 6390);
+    *w.fraUser = user;
+    auto* pic = new QLabel(user);
+    pic->setPixmap(DefaultSignPicture(PicturePx));
+    pic->setAlignment(Qt::AlignCenter);
+    placeTwips(pic, 600, 420, 1800, 1800);
+    *w.picSunSign = pic;
+    auto centred = [user](double top, double height) {
+        auto* l = new QLabel(user);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        placeTwips(l, 120, top, 2760, height);
+        return l;
+    };
+    *w.lblName = centred(2400, 600);
+    *w.lblDOBDesc = centred(3150, 300);
+    (*w.lblDOBDesc)->setText(dobCaption);
+    *w.lblDOB = centred(3450, 300);
+    auto* signCap = centred(4000, 300);
+    signCap->setText(signCaption);
+    *w.lblSunSign = centred(4300, 400);
+
+    auto* details = new QGroupBox(detailsTitle, page);
+    placeTwips(details, 3360, 330, 6660, 6390);
+    *w.fraSunSign = details;
+    struct Row {
+        const char* caption;
+        double height;
+        bool multiLine;
+    };
+    static const Row rows[11] = {
+        {"Element", 330, false},       {"Ruling Planet", 330, false}, {"Positive Traits", 1150, true},
+        {"Negative Traits", 850, true}, {"Lucky Number", 330, false}, {"Lucky Color", 330, false},
+        {"Lucky Day", 330, false},     {"Compatibility", 330, false},
+        {"Famous Personalities Born Under this Sign", 650, true}, {"BirthStone", 330, false},
+        {"Quality", 330, false}};
+    double y = 300;
+    for (int i = 0; i < 11; ++i) {
+        auto* cap = new QLabel(QString::fromLatin1(rows[i].caption), details);
+        cap->setWordWrap(true);
+        cap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        placeTwips(cap, 150, y + 30, 2000, rows[i].height);
+        auto* box = new TextBox(details, rows[i].multiLine);
+        placeTwips(box, 2200, y, 4300, rows[i].height);
+        *w.boxes[i] = box;
+        y += rows[i].height + 50;
+    }
+    return page;
+}
+
+void frmSunSign::fillPerson(const PersonWidgets& w, const std::string& sign, const std::string& name,
+                            const QString& dob, QLabel* matchPicture)
+{
+    using modSunSign::state;
+    modSunSign::LoadSunSignDetails(sign);
+    const auto& d = state().SunSignDetails;
+    const std::string* fields[11] = {&d.Element,      &d.RulingPlanet,  &d.PositiveTraits, &d.NegativeTraits,
+                                     &d.LuckyNumber,  &d.LuckyColor,    &d.LuckyDay,       &d.Compatibility,
+                                     &d.FamousPersons, &d.BirthStone,   &d.Quality};
+    for (int i = 0; i < 11; ++i)
+        (*w.boxes[i])->setText(QString::fromStdString(*fields[i]));
+    (*w.lblName)->setText(QString::fromStdString(name));
+    (*w.lblDOB)->setText(dob);
+    const QString s = QString::fromStdString(sign);
+    (*w.lblSunSign)->setText(s);
+    (*w.fraSunSign)->setTitle(s);
+    for (int i = 1; i <= IMG.Count(); ++i) {
+        if (IMG.Key(i) == s) {
+            (*w.picSunSign)->setPixmap(IMG.Picture(i));
+            matchPicture->setPixmap(IMG.Picture(i));
+            break;
+        }
+    }
+}
+
+void frmSunSign::Form_Load()
+{
+    const auto& s = modSunSign::state();
+    auto q = [](const std::string& t) { return QString::fromStdString(t); };
+    try {
+        fillPerson(personM_, s.SunSignM, s.NameM, q(s.MonthM) + " " + q(s.DateM) + ", " + q(s.YearM), Image1);
+    } catch (...) {
+    }
+    try {
+        fillPerson(personF_, s.SunSignF, s.NameF, q(s.MonthF) + " " + q(s.DateF) + ", " + q(s.YearF), Image2);
+    } catch (...) {
+    }
+    try {
+        modSunSign::FindSunSignPairMatch();
+    } catch (...) {
+    }
+    if (s.ZodiacMatchPercentage.empty())
+        lblMatchPercentage->setText("Compatibility Of " + q(s.SunSignM) + " With " + q(s.SunSignF));
+    else
+        lblMatchPercentage->setText("You Have A Match Of " + q(s.ZodiacMatchPercentage));
+    lblMatchComment->setText(q(s.ZodiacMatchComment));
+    lblMatchSunSigns->setText("Zodiac Compatibility: " + q(s.SunSignM) + " And " + q(s.SunSignF));
+    lblMatchDescription->setText(q(s.ZodiacMatchDescription));
+    TS->setCurrentIndex(0);
+    bringToFront(Frame3);
+    CentreOnScreenTop();
+}
+
+void frmSunSign::bringToFront(QGroupBox* frame)
+{
+    for (QGroupBox* p : pages_)
+        p->setVisible(p == frame);
+    frame->raise();
+}
+
+int frmSunSign::FrontPage() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (!pages_[i]->isHidden())
+            return i + 1;
+    return 0;
+}
+
+void frmSunSign::TS_Click()
+{
+    switch (TS->currentIndex() + 1) {
+    case 1: bringToFront(Frame3); break;
+    case 2: bringToFront(Frame1); break;
+    case 3: bringToFront(Frame2); break;
+    default: break;
+    }
+}
+
+void frmSunSign::cmdBack_Click()
+{
+    try {
+        forms::get<frmMainZodiac>().Show();
+    } catch (...) {
+    }
+    Unload();
+    HideWelcomePanel();
+}
+
+void frmSunSign::cmdSave_Click()
+{
+    try {
+        forms::get<frmSaveZodiac>().ShowModal();
+    } catch (...) {
+    }
+}
+
+void frmSunSign::mnuBack_Click()
+{
+    cmdBack_Click();
+}
+
+void frmSunSign::mnuExit_Click()
+{
+    Unload();
+}
+
+void frmSunSign::mnuOnline_Click()
+{
+    OpenHelpPage();
+}
+
+void frmSunSign::mnuVisit_Click()
+{
+    OpenHomePage();
+}
+
+void frmSunSign::mnuUpdate_Click()
+{
+    OpenUpdatePage();
+}
+
+void frmSunSign::mnuAbout_Click()
+{
+    ShowAboutBox();
+}
+
+void frmSunSign::lblHyperlink_Click()
+{
+    OpenHomePage();
+}
+
+void frmSunSign::Label24_Click()
+{
+    OpenHomePage();
 }

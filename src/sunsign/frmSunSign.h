@@ -1,14 +1,108 @@
 #pragma once
 
+#include "ImageList.h"
 #include "TestWindow.h"
 
-class QLabel;
+#include <array>
 
+class ClickLabel;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class QTabBar;
+class TextBox;
+
+// The sun-sign test's result window: the pair's verdict, then each person's
+// sign with its details, on three pages of a tab strip.
 class frmSunSign : public ResultWindow {
     Q_OBJECT
 public:
     static constexpr const char* FormName = "frmSunSign";
     frmSunSign();
 
-    QLabel* lblNotBuilt;
+    QPushButton* cmdBack;
+    QTabBar* TS;
+    ImageList IMG;
+    ClickLabel* Label24;
+
+    // Page 1.
+    QGroupBox* Frame3;
+    QLabel* lblMatchPercentage;
+    QLabel* lblMatchComment;
+    QLabel* lblMatchSunSigns;
+    QLabel* lblMatchDescription;
+    QLabel* Image1;
+    QLabel* Image2;
+    ClickLabel* lblHyperlink;
+    QPushButton* cmdSave;
+
+    // Page 2.
+    QGroupBox* Frame1;
+    QGroupBox* fraUserM;
+    QLabel* picSunSignM;
+    QLabel* lblNameM;
+    QLabel* lblDOBDescM;
+    QLabel* lblDOBM;
+    QLabel* lblSunSignM;
+    QGroupBox* fraSunSignM;
+    TextBox *txtElementM, *txtRulingPlanetM, *txtPositiveTraitsM, *txtNegativeTraitsM, *txtLuckyNumberM,
+        *txtLuckyColorM, *txtLuckyDayM, *txtCompatibilityM, *txtFamousPersonsM, *txtBirthStoneM, *txtQualityM;
+
+    // Page 3.
+    QGroupBox* Frame2;
+    QGroupBox* fraUserF;
+    QLabel* picSunSignF;
+    QLabel* lblNameF;
+    QLabel* lblDOBDescF;
+    QLabel* lblDOBF;
+    QLabel* lblSunSignF;
+    QGroupBox* fraSunSignF;
+    TextBox *txtElementF, *txtRulingPlanetF, *txtPositiveTraitsF, *txtNegativeTraitsF, *txtLuckyNumberF,
+        *txtLuckyColorF, *txtLuckyDayF, *txtCompatibilityF, *txtFamousPersonsF, *txtBirthStoneF, *txtQualityF;
+
+    QMenuBar* menuBar;
+    QAction* mnuBack;
+    QAction* mnuExit;
+    QAction* mnuOnline;
+    QAction* mnuVisit;
+    QAction* mnuUpdate;
+    QAction* mnuAbout;
+
+    void Form_Load() override;
+    void TS_Click();
+    void cmdBack_Click();
+    void cmdSave_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void lblHyperlink_Click();
+    void Label24_Click();
+
+    // The page in front: 1, 2 or 3.
+    int FrontPage() const;
+
+private:
+    struct PersonWidgets {
+        QGroupBox** fraUser;
+        QLabel** picSunSign;
+        QLabel** lblName;
+        QLabel** lblDOBDesc;
+        QLabel** lblDOB;
+        QLabel** lblSunSign;
+        QGroupBox** fraSunSign;
+        std::array<TextBox**, 11> boxes;
+    };
+    QGroupBox* buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
+                               const QString& dobCaption, const QString& signCaption, const PersonWidgets& w);
+    void fillPerson(const PersonWidgets& w, const std::string& sign, const std::string& name,
+                    const QString& dob, QLabel* matchPicture);
+    void bringToFront(QGroupBox* frame);
+
+    PersonWidgets personM_{}, personF_{};
+    std::array<QGroupBox*, 3> pages_{};
 };

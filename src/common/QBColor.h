@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QColor>
+
+// The classic sixteen-colour palette the reports name colours by.
+QColor QBColor(int index);

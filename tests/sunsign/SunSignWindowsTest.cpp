@@ -1,0 +1,306 @@
+#include "frmMainZodiac.h"
+#include "frmSaveZodiac.h"
+#include "frmSunSign.h"
+#include "modSunSign.h"
+
+#include "Forms.h"
+#include "MDI.h"
+#include "ShellFixture.h"
+#include "TextBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+
+using platform::MsgIcon;
+
+namespace {
+
+class SunSignWindows : public ShellFixture {
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        modSunSign::state() = modSunSign::State{};
+    }
+
+    frmMainZodiac& input()
+    {
+        mdi().cmdCallMainForm_Click(5);
+        return forms::get<frmMainZodiac>();
+    }
+
+    static void pick(QComboBox* box, const QString& text)
+    {
+        const int i = box->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        box->setCurrentIndex(i);
+    }
+
+    static void person(QLineEdit* name, QComboBox* m, QComboBox* d, QComboBox* y, const QString& n,
+                       const QString& month, const QString& day, const QString& year)
+    {
+        name->setText(n);
+        pick(m, month);
+        pick(d, day);
+        pick(y, year);
+    }
+
+    // Fills both persons and presses the check button.
+    frmSunSign& check(const QString& mMonth, const QString& mDay, const QString& fMonth, const QString& fDay)
+    {
+        frmMainZodiac& w = input();
+        person(w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM, "Asha", mMonth, mDay, "1990");
+        person(w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF, "Ben", fMonth, fDay, "1988");
+        w.cmdSunSign_Click();
+        return forms::get<frmSunSign>();
+    }
+};
+
+} // namespace
+
+TEST_F(SunSignWindows, InputWindowStartsEmptyWithItsLists)
+{
+    frmMainZodiac& w = input();
+    EXPECT_EQ(w.Caption(), QStringLiteral("Vorlaine Zodiac Compatibility"));
+    EXPECT_TRUE(w.txtNameM->text().isEmpty());
+    EXPECT_TRUE(w.txtNameF->text().isEmpty());
+    for (QComboBox* month : {w.cboMonthM, w.cboMonthF}) {
+        ASSERT_EQ(month->count(), 12);
+        EXPECT_EQ(month->itemText(0), QStringLiteral("January"));
+        EXPECT_EQ(month->itemText(11), QStringLiteral("December"));
+        EXPECT_EQ(month->currentIndex(), 0);
+    }
+    for (QComboBox* day : {w.cboDateM, w.cboDateF}) {
+        ASSERT_EQ(day->count(), 31);
+        EXPECT_EQ(day->itemText(8), QStringLiteral("9"));
+        EXPECT_EQ(day->currentText(), QStringLiteral("1"));
+    }
+    for (QComboBox* year : {w.cboYearM, w.cboYearF}) {
+        ASSERT_EQ(year->count(), 151);
+        EXPECT_EQ(year->itemText(0), QStringLiteral("1900"));
+        EXPECT_EQ(year->itemText(150), QStringLiteral("2050"));
+        EXPECT_FALSE(year->isEditable());
+    }
+    // Tab order runs through both persons in turn.
+    const QWidget* order[] = {w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM,
+                              w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF};
+    auto nextTabStop = [](const QWidget* from) {
+        QWidget* w = from->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            w = w->nextInFocusChain();
+        return w;
+    };
+    for (int i = 0; i + 1 < 8; ++i)
+        EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << i;
+    EXPECT_FLOAT_EQ(w.Left(), (19200.0f - w.Width()) / 2.0f);
+    EXPECT_FLOAT_EQ(w.Top(), 0.0f);
+}
+
+TEST_F(SunSignWindows, ValidationStopsAtTheFirstFailureInOrder)
+{
+    struct Case {
+        const char* name;
+        QString nameM, nameF;
+        QString monthM, dayM, yearM, monthF, dayF, yearF;
+        QString message; // empty: accepted
+        MsgIcon icon;
+    };
+    const Case cases[] = {
+        {"both names empty", "", "", "March", "5", "1990", "March", "5", "1990", "Please Enter Your Name",
+         MsgIcon::Critical},
+        {"partner's name before a wrong date", "A", "", "February", "30", "1990", "March", "5", "1990",
+         "Please Enter Your Partner's Name", MsgIcon::Critical},
+        {"both dates wrong", "A", "B", "February", "30", "2000", "April", "31", "1990",
+         "Please Enter Correct Date Or Month!", MsgIcon::Information},
+        {"29 Feb 1901", "A", "B", "February", "29", "1901", "March", "5", "1990",
+         "Please Enter Correct Date Or Month!", MsgIcon::Information},
+        {"31 April", "A", "B", "April", "31", "1990", "March", "5", "1990", "Please Enter Correct Date Or Month !",
+         MsgIcon::Information},
+        {"partner's 31 November", "A", "B", "May", "31", "1990", "November", "31", "1990",
+         "Please Enter Correct Date Or Month !", MsgIcon::Information},
+        {"29 Feb 1900 and 2000", "A", "B", "February", "29", "1900", "February", "29", "2000", "", MsgIcon::None},
+        {"31 May and 30 April", "A", "B", "May", "31", "1990", "April", "30", "1990", "", MsgIcon::None},
+        {"blanks-only names pass", "   ", " ", "May", "1", "1990", "May", "2", "1990", "", MsgIcon::None},
+    };
+    for (const Case& c : cases) {
+        desk.messages.clear();
+        frmMainZodiac& w = input();
+        person(w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM, c.nameM, c.monthM, c.dayM, c.yearM);
+        person(w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF, c.nameF, c.monthF, c.dayF, c.yearF);
+        const bool ok = w.ValidateZodiacInput();
+        EXPECT_EQ(ok, c.message.isEmpty()) << c.name;
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(desk.messages.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(desk.messages.size(), 1u) << c.name;
+        EXPECT_EQ(desk.messages[0].text, c.message) << c.name;
+        EXPECT_EQ(desk.messages[0].icon, c.icon) << c.name;
+        EXPECT_EQ(desk.messages[0].title, QStringLiteral("Vorlaine Love Test")) << c.name;
+    }
+}
+
+TEST_F(SunSignWindows, MissingNameMovesTheFocusToItsBox)
+{
+    frmMainZodiac& w = input();
+    w.Show();
+    w.activateWindow();
+    w.txtNameM->setText("Asha");
+    w.cboYearF->setFocus();
+    w.cmdSunSign_Click();
+    EXPECT_EQ(w.window()->focusWidget(), w.txtNameF);
+    // A refused date leaves the focus where it was.
+    w.txtNameF->setText("Ben");
+    pick(w.cboMonthM, "June");
+    pick(w.cboDateM, "31");
+    w.cboYearF->setFocus();
+    w.cmdSunSign_Click();
+    EXPECT_EQ(w.window()->focusWidget(), w.cboYearF);
+    EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
+    EXPECT_FALSE(forms::isLoaded<frmSunSign>());
+}
+
+TEST_F(SunSignWindows, CheckStoresTrimmedEntriesAndMovesToTheResult)
+{
+    frmMainZodiac& w = input();
+    person(w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM, "  Asha Rao ", "January", "19", "1990");
+    person(w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF, "   ", "January", "20", "1988");
+    w.cmdSunSign_Click();
+    const auto& s = modSunSign::state();
+    EXPECT_EQ(s.NameM, "Asha Rao");
+    EXPECT_EQ(s.NameF, "");
+    EXPECT_EQ(s.MonthM, "January");
+    EXPECT_EQ(s.DateM, "19");
+    EXPECT_EQ(s.YearF, "1988");
+    EXPECT_EQ(s.SunSignM, "Capricorn");
+    EXPECT_EQ(s.SunSignF, "Aquarius");
+    EXPECT_FALSE(forms::isLoaded<frmMainZodiac>());
+    ASSERT_TRUE(forms::isLoaded<frmSunSign>());
+    EXPECT_FALSE(forms::get<frmSunSign>().frame()->isHidden());
+    EXPECT_FALSE(WelcomePanelVisible());
+}
+
+TEST_F(SunSignWindows, ExitFromTheInputWindowShowsThePanel)
+{
+    frmMainZodiac& w = input();
+    EXPECT_FALSE(WelcomePanelVisible());
+    w.mnuExit_Click();
+    EXPECT_FALSE(forms::isLoaded<frmMainZodiac>());
+    EXPECT_TRUE(WelcomePanelVisible());
+    EXPECT_EQ(exitCalls, 0);
+}
+
+TEST_F(SunSignWindows, ResultShowsBothPersonsAndThePair)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    EXPECT_EQ(r.lblMatchPercentage->text(), QStringLiteral("You Have A Match Of 60%"));
+    EXPECT_EQ(r.lblMatchComment->text(), QStringLiteral("An Easy Match"));
+    EXPECT_EQ(r.lblMatchSunSigns->text(), QStringLiteral("Zodiac Compatibility: Aries And Leo"));
+    EXPECT_EQ(r.lblMatchDescription->text().toStdString(), modSunSign::PairText(0, 4));
+    EXPECT_EQ(r.lblNameM->text(), QStringLiteral("Asha"));
+    EXPECT_EQ(r.lblDOBM->text(), QStringLiteral("March 25, 1990"));
+    EXPECT_EQ(r.lblDOBF->text(), QStringLiteral("July 25, 1988"));
+    EXPECT_EQ(r.lblSunSignM->text(), QStringLiteral("Aries"));
+    EXPECT_EQ(r.fraSunSignF->title(), QStringLiteral("Leo"));
+    EXPECT_EQ(r.txtElementM->Text(), QStringLiteral("Fire"));
+    EXPECT_EQ(r.txtRulingPlanetM->Text(), QStringLiteral("Mars"));
+    EXPECT_EQ(r.txtRulingPlanetF->Text(), QStringLiteral("The Sun"));
+    EXPECT_EQ(r.txtLuckyNumberF->Text(), QStringLiteral("8 & 9"));
+    EXPECT_TRUE(r.txtNegativeTraitsF->Text().startsWith(QStringLiteral("You have a violent temper")));
+    EXPECT_EQ(r.Image1->pixmap().toImage(), r.IMG.Find("Aries").toImage());
+    EXPECT_EQ(r.picSunSignF->pixmap().toImage(), r.IMG.Find("Leo").toImage());
+    EXPECT_NE(r.Image1->pixmap().toImage(), r.Image2->pixmap().toImage());
+    EXPECT_EQ(r.FrontPage(), 1);
+    EXPECT_EQ(r.TS->tabText(2), QStringLiteral("Your Partner's Zodiac Details"));
+}
+
+TEST_F(SunSignWindows, TheOrderOfThePersonsMatters)
+{
+    frmSunSign& r = check("July", "25", "March", "25");
+    EXPECT_EQ(r.lblMatchPercentage->text(), QStringLiteral("You Have A Match Of 100%"));
+    EXPECT_EQ(r.lblMatchComment->text(), QStringLiteral("An Excellent Match"));
+}
+
+TEST_F(SunSignWindows, SpecialRatingsHeadlineTheSigns)
+{
+    frmSunSign& r = check("April", "2", "April", "10");
+    EXPECT_EQ(r.lblMatchPercentage->text(), QStringLiteral("Compatibility Of Aries With Aries"));
+    EXPECT_EQ(r.lblMatchComment->text(),
+              QStringLiteral("A Special Match - This could be a Great Match or a Difficult Match"));
+    EXPECT_EQ(r.Image1->pixmap().toImage(), r.Image2->pixmap().toImage());
+    frmSunSign& p = check("March", "1", "March", "10");
+    EXPECT_EQ(p.lblMatchPercentage->text(), QStringLiteral("Compatibility Of Pisces With Pisces"));
+    EXPECT_EQ(p.lblMatchComment->text(), QStringLiteral("A Special Match"));
+}
+
+TEST_F(SunSignWindows, PictureLookupIsBySignNameInAlphabeticalOrder)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    ASSERT_EQ(r.IMG.Count(), 12);
+    EXPECT_EQ(r.IMG.Key(1), QStringLiteral("Aquarius"));
+    EXPECT_EQ(r.IMG.Key(12), QStringLiteral("Virgo"));
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_FALSE(r.IMG.Picture(i).isNull()) << i;
+    EXPECT_TRUE(r.IMG.Find("aries").isNull());
+}
+
+TEST_F(SunSignWindows, TabsBringTheirPageToTheFront)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    for (int tab : {2, 3, 3, 1, 2}) {
+        r.TS->setCurrentIndex(tab - 1);
+        r.TS_Click();
+        EXPECT_EQ(r.FrontPage(), tab);
+    }
+    // Only the compatibility page carries the Save button.
+    EXPECT_EQ(r.cmdSave->parentWidget(), r.Frame3);
+}
+
+TEST_F(SunSignWindows, BackGivesAFreshInputWindow)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    r.cmdBack_Click();
+    EXPECT_FALSE(forms::isLoaded<frmSunSign>());
+    ASSERT_TRUE(forms::isLoaded<frmMainZodiac>());
+    frmMainZodiac& w = forms::get<frmMainZodiac>();
+    EXPECT_TRUE(w.txtNameM->text().isEmpty());
+    EXPECT_EQ(w.cboMonthM->currentText(), QStringLiteral("January"));
+    EXPECT_FALSE(w.frame()->isHidden());
+    EXPECT_FALSE(WelcomePanelVisible());
+}
+
+TEST_F(SunSignWindows, ExitFromTheResultDoesNotEndTheProgram)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    r.mnuExit_Click();
+    EXPECT_FALSE(forms::isLoaded<frmSunSign>());
+    EXPECT_TRUE(WelcomePanelVisible());
+    EXPECT_EQ(exitCalls, 0);
+}
+
+TEST_F(SunSignWindows, HelpItemsAndLinksOpenTheirPages)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    r.mnuOnline->trigger();
+    r.mnuUpdate->trigger();
+    r.lblHyperlink_Click();
+    r.Label24_Click();
+    const QString base = QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=");
+    EXPECT_EQ(desk.openedUrls, (QStringList{base + "help-web-page", base + "download-web-page", base + "home-page",
+                                            base + "home-page"}));
+    r.mnuAbout->trigger();
+    EXPECT_TRUE(forms::isLoaded("frmAbout"));
+}
+
+TEST_F(SunSignWindows, SaveOpensTheReportModally)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    r.cmdSave_Click();
+    ASSERT_TRUE(forms::isLoaded<frmSaveZodiac>());
+    EXPECT_TRUE(forms::get<frmSaveZodiac>().isShownModal());
+}
