@@ -261,12 +261,16 @@ public:
     std::string nakshatraOf(double longitude) const;  // NakshatraNames(Int(L * 60 / 800))
     DashaSet dashaSet(double longitude, double birthJulianDay) const;
     std::string dashaDifferenceText(double endDay1, int birthLord1, double endDay2, int birthLord2) const;
+    // From the geocentric MoonRightAscension and MoonDeclination, the place,
+    // GreenwichSiderealHours, MoonParallax and EclipticObliquity: local
+    // sidereal time into PlaceLongitude, the parallax-corrected right
+    // ascension and declination, and TopocentricMoonLongitude.
+    void TopocentricConversion();
 
     Zodiac zodiac() const { return zodiac_; }
 
 private:
     void FillTables();
-    void TopocentricConversion();
 
     const BirthRecord* birth_;
     Zodiac zodiac_;

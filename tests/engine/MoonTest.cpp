@@ -279,3 +279,131 @@ TEST_F(MoonTest, TablesAreRefilledOnEveryRun)
     EXPECT_EQ(module.MoonNakshatra, "Swati");
     EXPECT_EQ(module.MoonRashi, "Libra (Thula)");
 }
+
+// Both name tables in full: the sidereal names are the Kundali match's keys,
+// compared letter for letter.
+TEST(Nakshatra, EveryMansionInEachInstance)
+{
+    const char* const sidereal[27] = {
+        "Ashwini",           "Bharani",           "Krittika",        "Rohini",          "Mrigasira",
+        "Ardra",             "Punarvasu",         "Pushya",          "Ashlesha",        "Magha",
+        "Poorva Phalguni",   "Uttara Phalguni",   "Hasta",           "Chitra",          "Swati",
+        "Vishakha",          "Anuradha",          "Jyeshtha",        "Moola",           "Purva Ashadha",
+        "Uttara Ashadha",    "Shravana",          "Dhanistha",       "Shatabhisha",     "Poorva Bhadrapada",
+        "Uttara Bhadrapada", "Revati",
+    };
+    const char* const tropical[27] = {
+        "Aswini",            "Bharani",           "Krittika",        "Rohini",          "Mrigsira",
+        "Ardra",             "Punarvasu",         "Pushya",          "Aslesha",         "Magha",
+        "Purbha Phalguni",   "Uttara Phalguni",   "Hasta",           "Chitra",          "Swati",
+        "Vishakha",          "Anuradha",          "Jyeshtha",        "Mula",            "P.Shadya",
+        "U.Shadya",          "Shravana",          "Dhanishtha",      "Shatbisha",       "Purbha Phadra",
+        "Uttara Phadra",     "Revati",
+    };
+    SiderealModule s;
+    PlanetaryInstance planetary;
+    MoonSignInstance moonSign;
+    for (int k = 0; k < 27; ++k) {
+        const double middle = (k + 0.5) * 800 / 60.0;
+        EXPECT_EQ(s.nakshatraOf(middle), sidereal[k]) << k;
+        EXPECT_EQ(planetary.modEphemeris_Western.nakshatraOf(middle), tropical[k]) << k;
+        EXPECT_EQ(moonSign.modWesternEphemeris.nakshatraOf(middle), tropical[k]) << k;
+    }
+}
+
+TEST(Rashi, EverySignWithItsCode)
+{
+    const char* const codes[12] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+    const char* const names[12] = {
+        "Aries (Mesha)",       "Taurus (Vrishabha)",    "Gemini (Mithuna)",   "Cancer (Kataka)",
+        "Leo (Simha)",         "Virgo (Kanya)",         "Libra (Thula)",      "Scorpio (Vrishcika)",
+        "Sagittarius (Dhanush)", "Capricorn (Makara)",  "Aquarius (Kumbha)",  "Pisces (Meena)",
+    };
+    SiderealModule module;
+    for (int k = 0; k < 12; ++k) {
+        const std::string text = module.FormatSignPosition(k * 30 + 17.25);
+        EXPECT_EQ(text, longText(17, 15, 0, codes[k])) << k;
+        EXPECT_EQ(rashiOf(text), names[k]) << k;
+    }
+}
+
+// The tropical Moon at moments spread over the callers' years, worked out
+// separately from the three series tables. A slip in one of the small terms
+// moves these by far more than the tolerance, though it can hide inside the
+// rounded values of the worked moments above.
+TEST_F(MoonTest, SeriesAtMomentsAcrossTheYears)
+{
+    struct Case {
+        const char* name;
+        BirthRecord birth;
+        double universalHours, longitude, latitude, parallax;
+    };
+    const Case cases[] = {
+        {"1900", birth(1900, 1, 1, 0, 0), 0, 272.411291649914, 1.106573129222, 0.991995712667},
+        {"1976 west, summer time", birth(1976, 7, 4, 20, 15, 5, 0, Place{74, 0, false, 40, 43, false}, true), 24.25,
+         196.818107337647, -2.048577280990, 0.988208845205},
+        {"1985 south-east", birth(1985, 3, 10, 7, 45, 10, 0, Place{151, 12, true, 33, 52, true}), -2.25,
+         208.733901739106, 1.849259577648, 1.010838928891},
+        {"1990 east", birth(1990, 8, 15, 10, 30, 5, 30, Place{77, 13, true, 28, 37, false}), 5, 72.638230505312,
+         4.302205808479, 0.990264240677},
+        {"2043 west", birth(2043, 5, 5, 4, 4, 3, 0, Place{43, 10, false, 22, 54, true}), 4 + 4 / 60.0 + 3,
+         351.320305952016, -1.509961942791, 0.988806111916},
+        {"2050", birth(2050, 12, 31, 23, 30), 23.5, 144.538466527563, -4.900469360654, 0.915738168923},
+    };
+    for (const auto& c : cases) {
+        MoonRun run(c.birth);
+        const MoonModule& m = run.trop();
+        EXPECT_DOUBLE_EQ(m.UniversalHours, c.universalHours) << c.name;
+        EXPECT_NEAR(m.MoonLongitude, c.longitude, 1e-9) << c.name;
+        EXPECT_NEAR(m.MoonLatitude, c.latitude, 1e-9) << c.name;
+        EXPECT_NEAR(m.MoonParallax, c.parallax, 1e-9) << c.name;
+    }
+}
+
+// The Moon on the observer's meridian: no shift in right ascension, and the
+// declination pushed away from the observer's zenith. An observer on the
+// equator stands one Earth radius out in the equator's plane, neither north
+// nor south of the centre.
+TEST(TopocentricMoon, OnTheMeridian)
+{
+    constexpr double D2R = 0.0174532925199433;
+    constexpr double R2D = 57.2957795130823;
+    struct Case {
+        const char* name;
+        double westLongitude, greenwichSidereal, rightAscension;
+        double latitude, declination;
+    };
+    const Case cases[] = {
+        {"north of the Moon", 0, 7.25, 7.25, 52, 10},
+        {"south of the Moon", 0, 7.25, 7.25, -30, 10},
+        {"east, sidereal time past 24 h", -150, 20, 6, 40, -5},
+        {"equator, Moon on the equator", 45, 12, 9, 0, 0},
+        {"equator, Moon north", 0, 3.5, 3.5, 0, 15},
+        {"equator, Moon south", 0, 3.5, 3.5, 0, -15},
+    };
+    for (const auto& c : cases) {
+        PlanetaryInstance instance;
+        MoonModule& m = instance.modEphemeris_Western;
+        m.PlaceLongitude = c.westLongitude;
+        m.PlaceLatitude = c.latitude;
+        m.GreenwichSiderealHours = c.greenwichSidereal;
+        m.MoonRightAscension = c.rightAscension;
+        m.MoonDeclination = c.declination;
+        m.MoonParallax = 0.95;
+        m.EclipticObliquity = 23.44;
+        m.TopocentricConversion();
+
+        EXPECT_EQ(m.PlaceLongitude, c.rightAscension) << c.name;  // local sidereal time: hour angle 0
+        EXPECT_EQ(m.MoonRightAscension, c.rightAscension) << c.name;
+        if (c.latitude > c.declination) {
+            EXPECT_LT(m.MoonDeclination, c.declination) << c.name;
+        } else if (c.latitude < c.declination) {
+            EXPECT_GT(m.MoonDeclination, c.declination) << c.name;
+        }
+        if (c.latitude == 0) {
+            const double r = 1 / std::sin(0.95 * D2R);
+            const double d = c.declination * D2R;
+            EXPECT_DOUBLE_EQ(m.MoonDeclination, std::atan(r * std::sin(d) / (r * std::cos(d) - 1)) * R2D) << c.name;
+        }
+    }
+}

@@ -25,6 +25,35 @@ TEST(GeocentricLongitude, AtJ2000)
     }
 }
 
+// A century either side of J2000.0 and moments between, worked out separately
+// from the element table: unlike day number 0, these bring in every rate.
+TEST(GeocentricLongitude, AwayFromJ2000)
+{
+    MoonSignInstance instance;
+    PlanetLongitudes& p = instance.modWesternPlanetPosition;
+    struct Case {
+        double dayNumber;
+        double expected[9];
+    };
+    const Case cases[] = {
+        {-36525,
+         {259.761917010323, 307.156449972294, 281.039875363266, 284.885913995549, 242.432261487372, 269.168519138560,
+          251.508848660671, 86.617438477588, 76.645328017840}},
+        {-8581.12,
+         {89.909354366958, 107.297329861946, 102.835518578371, 148.771974822211, 53.041232183865, 123.747215780296,
+          213.383453445353, 252.120316534716, 189.330969213863}},
+        {18262.5,
+         {269.352434798214, 280.555905461394, 280.049576322352, 227.033239289211, 121.079464157611, 296.743784038790,
+          170.003479339057, 52.888564172564, 336.828235841440}},
+    };
+    for (const auto& c : cases) {
+        for (int planet = 0; planet < 9; ++planet) {
+            p.GeocentricLongitude(planet, c.dayNumber);
+            EXPECT_NEAR(p.PlanetLongitude, c.expected[planet], 1e-9) << "day " << c.dayNumber << " planet " << planet;
+        }
+    }
+}
+
 TEST(GeocentricLongitude, SunIsOppositeTheEarth)
 {
     MoonSignInstance instance;
@@ -76,7 +105,7 @@ TEST(NormalizeRadians, Cases)
     EXPECT_NEAR(NormalizeRadians(-1.5), Turn - 1.5, 1e-12);
     EXPECT_EQ(NormalizeRadians(Turn), 0);
     EXPECT_EQ(NormalizeRadians(0), 0);
-    EXPECT_NEAR(NormalizeRadians(-3 * Turn), 0, 1e-12);
+    EXPECT_EQ(NormalizeRadians(-3 * Turn), 0);
     EXPECT_NEAR(NormalizeRadians(7.5), 7.5 - Turn, 1e-12);
     EXPECT_NEAR(NormalizeRadians(-100.25), -100.25 + 16 * Turn, 1e-11);
 }
