@@ -187,16 +187,7 @@ MDI::MDI()
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    const HelpMenu help = AddHelpMenu(menuBar());
-    mnuHelp = help.mnuHelp;
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuUpdate = help.mnuUpdate;
-    mnuAbout = help.mnuAbout;
-    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    AddHelpMenu(menuBar(), this);
 
     MDIForm_Load();
 }

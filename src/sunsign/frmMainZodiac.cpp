@@ -51,16 +51,8 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
 
     QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));
-    const HelpMenu help = AddHelpMenu(menuBar);
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuUpdate = help.mnuUpdate;
-    mnuAbout = help.mnuAbout;
+    AddHelpMenu(menuBar, this);
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 
     Frame2 = new QGroupBox(QStringLiteral("Note"), body);
     placeTwips(Frame2, 120, 60, 8160, 720);

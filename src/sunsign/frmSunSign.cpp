@@ -60,17 +60,9 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));
-    const HelpMenu help = AddHelpMenu(menuBar);
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuUpdate = help.mnuUpdate;
-    mnuAbout = help.mnuAbout;
+    AddHelpMenu(menuBar, this);
     connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    connect(mnuVisit, &QAction::triggered, this, [this] { mnuVisit_Click(); });
-    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 
     TS = new QTabBar(body);
     TS->setObjectName(QStringLiteral("TS"));

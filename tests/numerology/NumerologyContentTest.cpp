@@ -1,5 +1,7 @@
 #include "NumerologyNumbers.h"
 
+#include "TextChecks.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -12,23 +14,6 @@
 using Json = nlohmann::ordered_json;
 
 namespace {
-
-// Characters of a UTF-8 text; -1 when it is not valid UTF-8.
-long codePoints(const std::string& s)
-{
-    long n = 0;
-    for (std::size_t i = 0; i < s.size(); ++n) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (len == 0 || i + len > s.size())
-            return -1;
-        for (std::size_t k = 1; k < len; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
-                return -1;
-        i += len;
-    }
-    return n;
-}
 
 std::size_t editDistance(const std::string& a, const std::string& b)
 {

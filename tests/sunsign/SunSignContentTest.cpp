@@ -2,6 +2,8 @@
 
 #include "SignNames.h"
 
+#include "TextChecks.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,13 +18,10 @@ std::string sign(int i)
     return std::string(signs::SignNames[i]);
 }
 
-// Characters, not bytes: the texts are UTF-8.
 size_t length(const std::string& s)
 {
-    size_t n = 0;
-    for (unsigned char c : s)
-        n += (c & 0xC0) != 0x80;
-    return n;
+    const long n = codePoints(s);
+    return n < 0 ? 0 : static_cast<size_t>(n);
 }
 
 bool contains(const std::string& s, const std::string& part)
