@@ -12,6 +12,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 
 using platform::pixelsToTwipsX;
@@ -108,6 +110,14 @@ void Form::Show()
         sub_->raise();
         if (QMdiArea* area = sub_->mdiArea())
             area->setActiveSubWindow(sub_);
+    }
+    if (kind_ == Kind::Dialog && !isVisible()) {
+        // A dialog opens in the middle of the screen.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect r = frameGeometry();
+            r.moveCenter(screen->availableGeometry().center());
+            move(r.topLeft());
+        }
     }
     show();
     raise();

@@ -74,12 +74,10 @@ void unload(const std::string& name)
     } catch (...) {
     }
     form->Hide();
-    QWidget* frame = form->frame();
     // The window may be unloading itself from one of its own handlers, so it
-    // is destroyed once control returns to the event loop.
-    frame->deleteLater();
-    if (frame != form)
-        form->deleteLater();
+    // is destroyed once control returns to the event loop. A child window goes
+    // with its frame.
+    form->frame()->deleteLater();
 }
 
 std::vector<Form*> loaded()

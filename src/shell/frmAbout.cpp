@@ -35,9 +35,10 @@ frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
     placeTwips(Label1, 1200, 840, 4800, 1560);
 
     lblHomePage = new ClickLabel(QStringLiteral("Visit us at https://www.vorlaine.example for more love tests"), this);
+    lblHomePage->setWordWrap(true);
     lblHomePage->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline; font-size: 9pt;"));
     lblHomePage->setCursor(Qt::PointingHandCursor);
-    placeTwips(lblHomePage, 1200, 2500, 4800, 300);
+    placeTwips(lblHomePage, 1200, 2400, 4800, 500);
     connect(lblHomePage, &ClickLabel::clicked, this, [this] { lblHomePage_Click(); });
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
