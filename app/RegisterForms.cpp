@@ -1,4 +1,4 @@
-#include "TestWindow.h"
+#include "RegisterForms.h"
 
 #include "Forms.h"
 #include "frmAbout.h"

@@ -1,4 +1,5 @@
 #include "MDI.h"
+#include "RegisterForms.h"
 #include "TestWindow.h"
 
 #include "Fonts.h"

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
+#include "modHelp.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmMatch : public InputWindow {
-    Q_OBJECT
+class frmMatch : public NotBuiltWindow<InputWindow> {
 public:
     static constexpr const char* FormName = "frmMatch";
-    frmMatch();
-    void Form_Load() override;
+    frmMatch() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Astro Compatibility Test Software"), 9000, 6800) {}
 
-    QLabel* lblNotBuilt;
+    // The planetary input window asks about updates every time it loads.
+    void Form_Load() override
+    {
+        CheckUpdateReminder();
+        InputWindow::Form_Load();
+    }
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "Form.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmReport : public Form {
-    Q_OBJECT
+class frmReport : public NotBuiltWindow<Form> {
 public:
     static constexpr const char* FormName = "frmReport";
-    frmReport();
-
-    QLabel* lblNotBuilt;
+    frmReport() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Astro Compatibility Test Software v2.0"), 11000, 7000) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "ReportWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmSaveChinese : public ReportWindow {
-    Q_OBJECT
+class frmSaveChinese : public NotBuiltWindow<ReportWindow> {
 public:
     static constexpr const char* FormName = "frmSaveChinese";
-    frmSaveChinese();
-
-    QLabel* lblNotBuilt;
+    frmSaveChinese() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Chinese Zodiac Compatibility"), 9000, 7000) {}
 };

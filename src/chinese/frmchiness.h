@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmchiness : public ResultWindow {
-    Q_OBJECT
+class frmchiness : public NotBuiltWindow<ResultWindow> {
 public:
     static constexpr const char* FormName = "frmchiness";
-    frmchiness();
-
-    QLabel* lblNotBuilt;
+    frmchiness() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Chinese Zodiac Compatibility"), 10000, 7000) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmmainChinese : public InputWindow {
-    Q_OBJECT
+class frmmainChinese : public NotBuiltWindow<InputWindow> {
 public:
     static constexpr const char* FormName = "frmmainChinese";
-    frmmainChinese();
-
-    QLabel* lblNotBuilt;
+    frmmainChinese() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Chinese Zodiac Compatibility"), 9000, 6000) {}
 };

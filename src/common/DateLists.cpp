@@ -15,13 +15,3 @@ void FillNumberList(QComboBox* list, int first, int last)
     for (int i = first; i <= last; ++i)
         list->addItem(QString::number(i));
 }
-
-void FillDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear)
-{
-    FillMonthList(month);
-    FillNumberList(day, 1, 31);
-    FillNumberList(year, firstYear, lastYear);
-    month->setCurrentIndex(0);
-    day->setCurrentIndex(0);
-    year->setCurrentIndex(0);
-}

@@ -2,8 +2,7 @@
 
 class QComboBox;
 
-// Fills a person's three date lists ("January".."December", "1".."31",
-// firstYear..lastYear) and selects the first entry of each.
-void FillDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear);
+// The date lists of the input windows: "January".."December", and plain
+// numbers first..last without leading zeros.
 void FillMonthList(QComboBox* month);
 void FillNumberList(QComboBox* list, int first, int last);

@@ -55,18 +55,6 @@ void Form::setTop(float twips)
     applyGeometry();
 }
 
-void Form::setWidth(float twips)
-{
-    width_ = twips;
-    applyGeometry();
-}
-
-void Form::setHeight(float twips)
-{
-    height_ = twips;
-    applyGeometry();
-}
-
 void Form::setClientSizeTwips(float width, float height)
 {
     // The outer size adds the frame and, for windows with one, the title bar.

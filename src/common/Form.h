@@ -35,8 +35,6 @@ public:
     float Height() const { return height_; }
     void setLeft(float twips);
     void setTop(float twips);
-    void setWidth(float twips);
-    void setHeight(float twips);
     // The size of the window's client area in twips (the designed size).
     void setClientSizeTwips(float width, float height);
 

@@ -45,14 +45,11 @@ void ReportWindow::Form_Unload()
 
 void ReportWindow::Run(Bold bold, std::optional<QColor> color, const QString& text)
 {
-    try {
-        if (bold != Bold::Keep && (bold == Bold::On) != RTB->SelBold())
-            RTB->setSelBold(bold == Bold::On);
-        if (color)
-            RTB->setSelColor(*color);
-        RTB->setSelText(text);
-    } catch (...) {
-    }
+    if (bold != Bold::Keep && (bold == Bold::On) != RTB->SelBold())
+        RTB->setSelBold(bold == Bold::On);
+    if (color)
+        RTB->setSelColor(*color);
+    RTB->setSelText(text);
 }
 
 void ReportWindow::cmdSave_Click()
@@ -60,7 +57,7 @@ void ReportWindow::cmdSave_Click()
     CD.Filter = QStringLiteral("Rich Text Format | *.rtf ");
     CD.FilterIndex = 2;
     CD.DefaultExt = QStringLiteral("txt");
-    CD.Flags = 34822;
+    CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
     CD.DialogTitle = ApplicationTitle;
     CD.FileName.clear();
     CD.CancelError = true;

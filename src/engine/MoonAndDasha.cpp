@@ -76,27 +76,20 @@ double argument(const Term& t, const MeanElements& el)
     return t.d * el.D + t.m * el.M + t.mp * el.Mp + t.f * el.F;
 }
 
+// start + the sum of coefficient x trig(argument), terms added one by one.
 template <std::size_t N>
-double sineSeries(const Term (&terms)[N], const MeanElements& el, double start)
+double series(const Term (&terms)[N], const MeanElements& el, double start, double (*trig)(double))
 {
     double sum = start;
     for (const Term& t : terms) {
         const double c = t.timesE ? t.coefficient * el.E : t.coefficient;
-        sum = sum + c * std::sin(argument(t, el));
+        sum = sum + c * trig(argument(t, el));
     }
     return sum;
 }
 
-template <std::size_t N>
-double cosineSeries(const Term (&terms)[N], const MeanElements& el, double start)
-{
-    double sum = start;
-    for (const Term& t : terms) {
-        const double c = t.timesE ? t.coefficient * el.E : t.coefficient;
-        sum = sum + c * std::cos(argument(t, el));
-    }
-    return sum;
-}
+double sine(double x) { return std::sin(x); }
+double cosine(double x) { return std::cos(x); }
 
 int nextLord(int lord) { return lord == 8 ? 0 : lord + 1; }
 
@@ -314,9 +307,9 @@ void MoonModule::CalculateMoonAndDasha()
     el.F = (93.2720993 + 483202.0175273 * T) * DegreesToRadians;
     el.E = 1 - 0.002516 * T - 0.0000074 * (T * T);
 
-    const double sumL = sineSeries(LongitudeTerms, el, 0.0);
-    MoonLatitude = sineSeries(LatitudeTerms, el, 0.0);
-    MoonParallax = cosineSeries(ParallaxTerms, el, 0.950724);
+    const double sumL = series(LongitudeTerms, el, 0.0, sine);
+    MoonLatitude = series(LatitudeTerms, el, 0.0, sine);
+    MoonParallax = series(ParallaxTerms, el, 0.950724, cosine);
 
     MoonLongitude = MoonLongitude + sumL;
     MoonLongitude = detail::raiseWhileNegative(MoonLongitude, 360);

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmMainKundali : public InputWindow {
-    Q_OBJECT
+class frmMainKundali : public NotBuiltWindow<InputWindow> {
 public:
     static constexpr const char* FormName = "frmMainKundali";
-    frmMainKundali();
-
-    QLabel* lblNotBuilt;
+    frmMainKundali() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Astrology Kundali Match"), 8715, 6465) {}
 };

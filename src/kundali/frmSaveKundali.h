@@ -1,16 +1,9 @@
 #pragma once
 
-#include "ReportWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmSaveKundali : public ReportWindow {
-    Q_OBJECT
+class frmSaveKundali : public NotBuiltWindow<ReportWindow> {
 public:
     static constexpr const char* FormName = "frmSaveKundali";
-    frmSaveKundali();
-
-    QLabel* lblNotBuilt;
+    frmSaveKundali() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Astrology Kundali Match"), 7725, 7545) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmVedicResult : public ResultWindow {
-    Q_OBJECT
+class frmVedicResult : public NotBuiltWindow<ResultWindow> {
 public:
     static constexpr const char* FormName = "frmVedicResult";
-    frmVedicResult();
-
-    QLabel* lblNotBuilt;
+    frmVedicResult() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Astrology Kundali Match"), 11940, 6915) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmMainMoonSigncompatibility : public InputWindow {
-    Q_OBJECT
+class frmMainMoonSigncompatibility : public NotBuiltWindow<InputWindow> {
 public:
     static constexpr const char* FormName = "frmMainMoonSigncompatibility";
-    frmMainMoonSigncompatibility();
-
-    QLabel* lblNotBuilt;
+    frmMainMoonSigncompatibility() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Moon Sign Compatibility"), 9000, 6800) {}
 };

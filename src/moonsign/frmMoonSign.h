@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmMoonSign : public ResultWindow {
-    Q_OBJECT
+class frmMoonSign : public NotBuiltWindow<ResultWindow> {
 public:
     static constexpr const char* FormName = "frmMoonSign";
-    frmMoonSign();
-
-    QLabel* lblNotBuilt;
+    frmMoonSign() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Moon Sign Compatibility"), 10000, 7000) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "ReportWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmSaveMoonSign : public ReportWindow {
-    Q_OBJECT
+class frmSaveMoonSign : public NotBuiltWindow<ReportWindow> {
 public:
     static constexpr const char* FormName = "frmSaveMoonSign";
-    frmSaveMoonSign();
-
-    QLabel* lblNotBuilt;
+    frmSaveMoonSign() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Moon Sign Compatibility"), 9000, 7000) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "TestWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmMainNumerology : public InputWindow {
-    Q_OBJECT
+class frmMainNumerology : public NotBuiltWindow<InputWindow> {
 public:
     static constexpr const char* FormName = "frmMainNumerology";
-    frmMainNumerology();
-
-    QLabel* lblNotBuilt;
+    frmMainNumerology() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Numerology Compatibility Software"), 9000, 6000) {}
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "ReportWindow.h"
+#include "NotBuiltWindow.h"
 
-class QLabel;
-
-// Not built yet: the window exists, opens in its place and unloads like the
-// finished one will, and says that its test is still to come.
-class frmSaveDocumentNumerology : public ReportWindow {
-    Q_OBJECT
+class frmSaveDocumentNumerology : public NotBuiltWindow<ReportWindow> {
 public:
     static constexpr const char* FormName = "frmSaveDocumentNumerology";
-    frmSaveDocumentNumerology();
-
-    QLabel* lblNotBuilt;
+    frmSaveDocumentNumerology() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Numerology Compatibility Software"), 9000, 7000) {}
 };

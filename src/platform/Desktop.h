@@ -18,13 +18,10 @@ enum class MsgResult { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes
 
 // Flags of the common file dialog that the windows set.
 namespace cdl {
-inline constexpr unsigned ReadOnly = 0x1;
 inline constexpr unsigned OverwritePrompt = 0x2;
 inline constexpr unsigned HideReadOnly = 0x4;
-inline constexpr unsigned NoChangeDir = 0x8;
 inline constexpr unsigned PathMustExist = 0x800;
-inline constexpr unsigned FileMustExist = 0x1000;
-inline constexpr unsigned CreatePrompt = 0x2000;
+inline constexpr unsigned NoReadOnlyReturn = 0x8000;
 } // namespace cdl
 
 // The properties of the common dialog. Filter is "Description|pattern|..."
@@ -55,7 +52,6 @@ public:
     // Prints on the default printer; false when there is none.
     virtual bool PrintDocument(const QTextDocument& doc, const QString& jobName) = 0;
     virtual int ScreenWidthTwips() = 0;
-    virtual int ScreenHeightTwips() = 0;
     virtual QDate Today() = 0;
 };
 

@@ -182,12 +182,6 @@ int QtDesktop::ScreenWidthTwips()
     return s ? pixelsToTwipsX(s->geometry().width()) : 0;
 }
 
-int QtDesktop::ScreenHeightTwips()
-{
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? pixelsToTwipsY(s->geometry().height()) : 0;
-}
-
 QDate QtDesktop::Today()
 {
     return QDate::currentDate();

@@ -19,7 +19,6 @@ public:
     bool ShowOpen(CommonDialog& dlg) override;
     bool PrintDocument(const QTextDocument& doc, const QString& jobName) override;
     int ScreenWidthTwips() override;
-    int ScreenHeightTwips() override;
     QDate Today() override;
 };
 

@@ -39,11 +39,6 @@ void write(const QString& key, const QString& value)
     s->sync();
 }
 
-void remove(const QString& key)
-{
-    open()->remove(key);
-}
-
 void useFileForTests(const QString& iniPath)
 {
     testFile = iniPath;

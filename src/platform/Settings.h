@@ -8,7 +8,6 @@ namespace platform::settings {
 
 QString read(const QString& key, const QString& defaultValue = {});
 void write(const QString& key, const QString& value);
-void remove(const QString& key);
 
 // Tests point the store at a file of their own.
 void useFileForTests(const QString& iniPath);

@@ -127,11 +127,6 @@ MDI::MDI()
             "QPushButton:hover { background: #ffe6b0; }"));
         placeTwips(b, 40 + i * 1660, 40, 1580, 640);
         cmdCallMainForm[i] = b;
-        // The icon is drawn on the button; picIcon(i) names the same picture.
-        auto* icon = new QLabel(b);
-        icon->setObjectName(QStringLiteral("picIcon_%1").arg(i));
-        icon->hide();
-        picIcon[i] = icon;
         connect(b, &QPushButton::clicked, this, [this, i] { cmdCallMainForm_Click(i); });
     }
 
@@ -196,10 +191,7 @@ void MDI::MDIForm_Load()
 {
     const float screen = static_cast<float>(desktop().ScreenWidthTwips());
     auto centre = [screen](QWidget* w) {
-        try {
-            moveLeftTwips(w, CentredLeft(screen, static_cast<float>(widthTwips(w))));
-        } catch (...) {
-        }
+        moveLeftTwips(w, CentredLeft(screen, static_cast<float>(widthTwips(w))));
     };
     centre(lblHeading);
     centre(lblURL);

@@ -37,8 +37,7 @@ public:
     QLabel* lblHeading;
     ClickLabel* lblURL;
     QFrame* fraContainer;
-    std::array<QPushButton*, 6> cmdCallMainForm{};
-    std::array<QLabel*, 6> picIcon{};
+    std::array<QPushButton*, 6> cmdCallMainForm{}; // each shows its icon picture
     TrackingPanel* picMain;
     std::array<ClickLabel*, 10> lblCaptions{};
     QMdiArea* area;

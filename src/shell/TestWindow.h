@@ -26,8 +26,5 @@ public:
     void Form_Unload() override { ShowWelcomePanel(); }
 };
 
-// Registers every window of the program with the registry, so the main
-// window can load them by name.
-void RegisterAllForms();
 // Loads the pictures compiled into the program.
 void InitResources();

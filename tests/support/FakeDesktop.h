@@ -33,7 +33,6 @@ public:
     bool ShowOpen(platform::CommonDialog& dlg) override;
     bool PrintDocument(const QTextDocument& doc, const QString& jobName) override;
     int ScreenWidthTwips() override { return screenWidthTwips; }
-    int ScreenHeightTwips() override { return screenHeightTwips; }
     QDate Today() override { return today; }
 
     // Scripted answers.
@@ -41,7 +40,6 @@ public:
     std::deque<QString> fileAnswers; // an empty string means Cancel
     bool hasPrinter = true;
     int screenWidthTwips = 19200;
-    int screenHeightTwips = 14400;
     QDate today{2026, 12, 10};
     // Optional hook run inside MsgBox (e.g. to look at state while a box shows).
     std::function<void(const Message&)> onMessage;

@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "MDI.h"
+#include "RegisterForms.h"
 #include "Settings.h"
 #include "TestWindow.h"
 

@@ -18,9 +18,4 @@ int monthNumber(std::string_view name)
     return 0;
 }
 
-std::string_view signCode(int index)
-{
-    return SignCodes.substr(static_cast<size_t>(index) * 3, 3);
-}
-
 } // namespace signs

@@ -22,7 +22,5 @@ inline constexpr std::array<std::string_view, 12> MonthNames = {
 int signIndex(std::string_view name);
 // Month 1..12 of an exact English month name, or 0.
 int monthNumber(std::string_view name);
-// The three-letter code of sign 0..11.
-std::string_view signCode(int index);
 
 } // namespace signs
