@@ -4,7 +4,6 @@
 #include "modRTB.h"
 
 #include <QPushButton>
-#include <QScrollBar>
 
 using namespace platform;
 
@@ -33,8 +32,6 @@ void ReportWindow::Form_Load()
         WriteReport();
     } catch (...) {
     }
-    // Open at the start of the report; the insertion point stays at its end.
-    RTB->verticalScrollBar()->setValue(0);
     CentreOnScreenTop();
 }
 

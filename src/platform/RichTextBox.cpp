@@ -1,6 +1,8 @@
 #include "RichTextBox.h"
 
 #include <QSaveFile>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,6 +16,14 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                             Qt::LinksAccessibleByMouse);
     setAcceptRichText(false);
+}
+
+void RichTextBox::showEvent(QShowEvent* e)
+{
+    QTextEdit::showEvent(e);
+    // A report opens at its start; the insertion point stays where it is.
+    if (!e->spontaneous())
+        verticalScrollBar()->setValue(0);
 }
 
 int RichTextBox::SelStart() const

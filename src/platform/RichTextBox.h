@@ -36,6 +36,9 @@ public:
     // leaves an existing file as it was. On failure, error says why.
     bool SaveFile(const QString& path, QString* error = nullptr) const;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     bool bold_ = false;
     QColor color_ = Qt::black;
