@@ -18,6 +18,9 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* e)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(e);
+    // Kept here: passed on, the move would reach the panel below, whose own
+    // move handler takes the underline off again at once.
+    e->accept();
 }
 
 TrackingPanel::TrackingPanel(QWidget* parent) : QWidget(parent)

@@ -5,7 +5,10 @@
 #include "Desktop.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QHideEvent>
 #include <QEventLoop>
 #include <QMainWindow>
@@ -21,9 +24,56 @@ using platform::pixelsToTwipsY;
 using platform::twipsToPixelsX;
 using platform::twipsToPixelsY;
 
+namespace {
+
+// Sets every label of a window to plain text as it is polished, before it is
+// first drawn, so text a user typed can never be read as markup.
+class PlainTextLabels : public QObject {
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Polish) {
+            if (auto* label = qobject_cast<QLabel*>(o)) {
+                if (!label->property(RichTextLabelProperty).toBool() && insideForm(label))
+                    label->setTextFormat(Qt::PlainText);
+            }
+        }
+        return false;
+    }
+
+private:
+    static bool insideForm(QWidget* w)
+    {
+        for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<Form*>(p))
+                return true;
+        return false;
+    }
+};
+
+void installPlainTextLabels()
+{
+    static PlainTextLabels* filter = [] {
+        auto* f = new PlainTextLabels;
+        qApp->installEventFilter(f);
+        return f;
+    }();
+    (void)filter;
+}
+
+// The main window that owns the program's top-level dialogs.
+QWidget* mainWindow()
+{
+    QMdiArea* area = forms::mdiArea();
+    return area ? area->window() : nullptr;
+}
+
+} // namespace
+
 Form::Form(const char* formName, Kind kind)
     : name_(formName), kind_(kind)
 {
+    installPlainTextLabels();
     setObjectName(QString::fromLatin1(formName));
     if (kind_ == Kind::Dialog)
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -36,7 +86,17 @@ Form::Form(const char* formName, Kind kind)
     }
 }
 
+// The menus are children of the window and leave the main window's menu bar
+// with it; the unload has already hidden the window and moved the bar on.
 Form::~Form() = default;
+
+QMenu* Form::addMenu(const QString& title)
+{
+    auto* menu = new QMenu(title, this);
+    menus_ << menu;
+    forms::menusChanged();
+    return menu;
+}
 
 QWidget* Form::frame()
 {
@@ -110,38 +170,49 @@ void Form::Show()
     show();
     raise();
     activateWindow();
+    forms::menusChanged();
 }
 
 void Form::ShowModal()
 {
     modal_ = true;
+    if (kind_ == Kind::Dialog) {
+        // Owned by the main window, so it stays above it; the modality must
+        // be set before the window is shown, or it has no effect.
+        QWidget* owner = mainWindow();
+        if (owner && parentWidget() != owner)
+            setParent(owner, windowFlags());
+        setWindowModality(Qt::ApplicationModal);
+    }
     Show();
     if (!forms::modalLoops())
         return;
 
-    // Everything else of the main window waits until this window is gone.
+    // A child window cannot be modal to its own main window in Qt's sense:
+    // everything else of the main window is disabled until it is gone.
     QList<QPointer<QWidget>> disabled;
-    auto disable = [&](QWidget* w) {
-        if (w && w->isEnabled() && w != frame()) {
-            w->setEnabled(false);
-            disabled << w;
-        }
-    };
-    if (QMdiArea* area = forms::mdiArea()) {
-        for (QMdiSubWindow* s : area->subWindowList())
-            disable(s);
-        if (auto* main = qobject_cast<QMainWindow*>(area->window())) {
-            disable(main->menuBar());
-            if (QWidget* central = main->centralWidget())
-                for (QWidget* child : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                    if (child != area)
-                        disable(child);
+    if (kind_ == Kind::MdiChild) {
+        auto disable = [&](QWidget* w) {
+            if (w && w->isEnabled() && w != frame()) {
+                w->setEnabled(false);
+                disabled << w;
+            }
+        };
+        if (QMdiArea* area = forms::mdiArea()) {
+            for (QMdiSubWindow* s : area->subWindowList())
+                disable(s);
+            if (auto* main = qobject_cast<QMainWindow*>(area->window())) {
+                disable(main->menuBar());
+                if (QWidget* central = main->centralWidget())
+                    for (QWidget* child : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                        if (child != area)
+                            disable(child);
+            }
         }
     }
-    if (kind_ == Kind::Dialog)
-        setWindowModality(Qt::ApplicationModal);
 
     QPointer<Form> self(this);
+    forms::ModalScope scope;
     QEventLoop loop;
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     connect(this, &Form::hiddenSignal, &loop, &QEventLoop::quit);
@@ -159,6 +230,7 @@ void Form::Hide()
     if (sub_)
         sub_->hide();
     hide();
+    forms::menusChanged();
 }
 
 void Form::Unload()

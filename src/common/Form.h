@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
 #include <string>
 
 class QMdiSubWindow;
+class QMenu;
 
 // Base of every window of the program. A window exists as one shared
 // instance reached through the registry (forms::get<T>()): the first touch
@@ -53,6 +55,11 @@ public:
     // The frame that holds the window on screen (sub-window or the form).
     QWidget* frame();
 
+    // A menu of this window. The main window's menu bar shows a child
+    // window's menus, in the order added, while it is the active child.
+    QMenu* addMenu(const QString& title);
+    const QList<QMenu*>& menus() const { return menus_; }
+
 signals:
     void hiddenSignal();
 
@@ -68,4 +75,10 @@ private:
     QPointer<QMdiSubWindow> sub_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool modal_ = false;
+    QList<QMenu*> menus_;
 };
+
+// Labels inside a window show their text as plain text, never as markup, so
+// whatever a user typed is shown literally. A label that really carries
+// markup says so with this property set to true.
+inline constexpr const char* RichTextLabelProperty = "richTextLabel";

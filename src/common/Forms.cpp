@@ -14,6 +14,8 @@ struct Registry {
     std::vector<std::pair<std::string, Form*>> loaded; // load order
     QPointer<QMdiArea> area;
     bool modalLoops = true;
+    std::function<void()> menuHost;
+    int modalDepth = 0;
 };
 
 Registry& reg()
@@ -96,6 +98,32 @@ void setMdiArea(QMdiArea* area)
 QMdiArea* mdiArea()
 {
     return reg().area;
+}
+
+void setMenuHost(std::function<void()> refresh)
+{
+    reg().menuHost = std::move(refresh);
+}
+
+void menusChanged()
+{
+    if (reg().menuHost)
+        reg().menuHost();
+}
+
+bool modalWindowOpen()
+{
+    return reg().modalDepth > 0;
+}
+
+ModalScope::ModalScope()
+{
+    ++reg().modalDepth;
+}
+
+ModalScope::~ModalScope()
+{
+    --reg().modalDepth;
 }
 
 void setModalLoops(bool enabled)

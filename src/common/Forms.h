@@ -55,6 +55,20 @@ void unload()
 void setMdiArea(QMdiArea* area);
 QMdiArea* mdiArea();
 
+// The main window's menu bar follows the active child window: the registry
+// tells it when a window's menus may have come or gone.
+void setMenuHost(std::function<void()> refresh);
+void menusChanged();
+
+// True while a modal show waits for its window: nothing else takes input.
+bool modalWindowOpen();
+struct ModalScope {
+    ModalScope();
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+};
+
 // Modal shows run a local event loop in the program; tests turn that off so
 // a modal show returns at once.
 void setModalLoops(bool enabled);

@@ -7,7 +7,7 @@
 
 using namespace platform;
 
-ReportWindow::ReportWindow(const char* formName, const QString& caption) : Form(formName)
+ReportWindow::ReportWindow(const char* formName, const QString& caption, Kind kind) : Form(formName, kind)
 {
     setCaption(caption);
     RTB = new RichTextBox(this);
@@ -75,7 +75,7 @@ void ReportWindow::cmdPrint_Click()
     } catch (...) {
     }
     try {
-        desktop().PrintDocument(*RTB->document(), Caption());
+        desktop().PrintDocument(*RTB->OutputDocument(), Caption());
     } catch (...) {
     }
 }

@@ -18,7 +18,7 @@ class RichTextBox;
 class ReportWindow : public Form {
     Q_OBJECT
 public:
-    ReportWindow(const char* formName, const QString& caption = {});
+    ReportWindow(const char* formName, const QString& caption = {}, Kind kind = Kind::MdiChild);
 
     RichTextBox* RTB;
     platform::CommonDialog CD;

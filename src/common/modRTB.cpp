@@ -1,6 +1,7 @@
 #include "modRTB.h"
 
 #include "Desktop.h"
+#include "RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
@@ -18,10 +19,11 @@
 
 namespace {
 
-// Marks the character formats the hook changed, so unhooking can undo them.
-constexpr int AutoLinkProperty = QTextFormat::UserProperty + 17;
-constexpr int SavedForegroundProperty = QTextFormat::UserProperty + 18;
-constexpr int SavedUnderlineProperty = QTextFormat::UserProperty + 19;
+// Marks the character formats the hook changed, so unhooking, saving and
+// printing can undo them.
+constexpr int AutoLinkProperty = RichTextBox::AutoLinkProperty;
+constexpr int SavedForegroundProperty = RichTextBox::SavedForegroundProperty;
+constexpr int SavedUnderlineProperty = RichTextBox::SavedUnderlineProperty;
 
 const QRegularExpression& linkPattern()
 {

@@ -135,12 +135,33 @@ void appendEscaped(QByteArray& out, const QString& text)
 
 } // namespace
 
+std::unique_ptr<QTextDocument> RichTextBox::OutputDocument() const
+{
+    std::unique_ptr<QTextDocument> doc(document()->clone());
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            QTextCharFormat f = frag.charFormat();
+            if (!f.property(AutoLinkProperty).toBool())
+                continue;
+            f.setForeground(f.property(SavedForegroundProperty).value<QBrush>());
+            f.setFontUnderline(f.property(SavedUnderlineProperty).toBool());
+            QTextCursor c(doc.get());
+            c.setPosition(frag.position());
+            c.setPosition(frag.position() + frag.length(), QTextCursor::KeepAnchor);
+            c.setCharFormat(f);
+        }
+    }
+    return doc;
+}
+
 QByteArray RichTextBox::toRtf() const
 {
     // Colour table: index 0 is the reader's default (auto); then every colour
     // the text uses, in order of first use.
     QList<QRgb> colors;
-    const QTextDocument* doc = document();
+    const std::unique_ptr<QTextDocument> output = OutputDocument();
+    const QTextDocument* doc = output.get();
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QRgb rgb = it.fragment().charFormat().foreground().color().rgb();

@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QTextEdit>
+#include <QTextFormat>
+
+#include <memory>
 
 // The rich-text box of the report windows: text is appended as runs at the
 // insertion point with the selection's bold and colour, and the whole box is
@@ -29,6 +32,15 @@ public:
     QString Text() const;
     void setText(const QString& text);
     int TextLength() const;
+
+    // Link styling is for the screen only: the link hook marks the runs it
+    // colours and underlines with these properties and keeps their own look.
+    static constexpr int AutoLinkProperty = QTextFormat::UserProperty + 17;
+    static constexpr int SavedForegroundProperty = QTextFormat::UserProperty + 18;
+    static constexpr int SavedUnderlineProperty = QTextFormat::UserProperty + 19;
+    // A copy of the document with every run in its own colour and underline,
+    // as it is saved and printed.
+    std::unique_ptr<QTextDocument> OutputDocument() const;
 
     // The whole box as an RTF document (7-bit text, non-ASCII as \uN?).
     QByteArray toRtf() const;

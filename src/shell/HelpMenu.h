@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
+#include <QString>
 
-class QMenu;
-class QMenuBar;
-class QWidget;
-
-// The Help menu that the main window and every test window with a menu bar
-// share: the same four items with the same effects.
+// The Help menu that the main window and every test window with menus share:
+// the same four items with the same effects.
 struct HelpMenu {
     QMenu* mnuHelp;
     QAction* mnuOnline;
@@ -15,14 +13,25 @@ struct HelpMenu {
     QAction* mnuUpdate;
     QAction* mnuAbout;
 };
-HelpMenu AddHelpMenu(QMenuBar* bar);
 
-// Adds the Help menu to a window's menu bar, keeps its items in the window's
-// mnuOnline..mnuAbout members and connects them to the window's handlers.
+// Item captions; a few windows word one of them differently.
+struct HelpCaptions {
+    QString online = QStringLiteral("&Online Help");
+    QString visit = QStringLiteral("&Visit Us Online");
+    QString update = QStringLiteral("Check for Software &Update");
+    QString about = QStringLiteral("&About Software");
+};
+
+// Fills an empty menu with the four items and their separators.
+HelpMenu FillHelpMenu(QMenu* menu, const HelpCaptions& captions = {});
+
+// Adds the Help menu to a window (a Form, or the main window through its own
+// addMenu), keeps its items in the window's mnuOnline..mnuAbout members and
+// connects them to the window's handlers.
 template <class W>
-void AddHelpMenu(QMenuBar* bar, W* w)
+HelpMenu AddHelpMenu(W* w, const HelpCaptions& captions = {})
 {
-    const HelpMenu m = AddHelpMenu(bar);
+    const HelpMenu m = FillHelpMenu(w->addMenu(QStringLiteral("&Help")), captions);
     w->mnuOnline = m.mnuOnline;
     w->mnuVisit = m.mnuVisit;
     w->mnuUpdate = m.mnuUpdate;
@@ -31,10 +40,8 @@ void AddHelpMenu(QMenuBar* bar, W* w)
     QObject::connect(m.mnuVisit, &QAction::triggered, w, [w] { w->mnuVisit_Click(); });
     QObject::connect(m.mnuUpdate, &QAction::triggered, w, [w] { w->mnuUpdate_Click(); });
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->mnuAbout_Click(); });
+    return m;
 }
 
 // Shows the About box modally, ignoring any failure.
 void ShowAboutBox();
-
-// Gives a window a menu bar above a body widget that holds its controls.
-QWidget* WithMenuBar(QWidget* window, QMenuBar** bar);

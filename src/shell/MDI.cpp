@@ -15,6 +15,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -179,12 +181,41 @@ MDI::MDI()
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     // Menus.
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = addMenu(QStringLiteral("&File"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    AddHelpMenu(menuBar(), this);
+    mnuHelp = AddHelpMenu(this).mnuHelp;
+    connect(area, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+    forms::setMenuHost([this] { updateMenuBar(); });
+    updateMenuBar();
 
     MDIForm_Load();
+}
+
+QMenu* MDI::addMenu(const QString& title)
+{
+    auto* menu = new QMenu(title, this);
+    ownMenus_ << menu;
+    return menu;
+}
+
+void MDI::updateMenuBar()
+{
+    QList<QMenu*> wanted = ownMenus_;
+    QMdiSubWindow* active = area->activeSubWindow();
+    if (!active)
+        active = area->currentSubWindow();
+    if (active && active->isVisible())
+        if (auto* form = qobject_cast<Form*>(active->widget()); form && !form->menus().isEmpty())
+            wanted = form->menus();
+    QList<QPointer<QMenu>> next(wanted.begin(), wanted.end());
+    if (next == shownMenus_)
+        return;
+    // The menus stay with their windows; the bar only lists them.
+    menuBar()->clear();
+    for (QMenu* m : wanted)
+        menuBar()->addMenu(m);
+    shownMenus_ = next;
 }
 
 void MDI::MDIForm_Load()
@@ -301,12 +332,20 @@ void MDI::MDIForm_Unload()
 
 void MDI::closeEvent(QCloseEvent* e)
 {
+    // While a modal window waits for the user, the program cannot be closed
+    // behind its back.
+    if (forms::modalWindowOpen()) {
+        e->ignore();
+        return;
+    }
     MDIForm_Unload();
     e->accept();
 }
 
 bool StartApplication()
 {
+    // Every window and message box of the program carries its icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     static platform::SingleInstance instance;
     if (instance.anotherIsRunning()) {
         desktop().MsgBox(QStringLiteral("Application is already running"), platform::MsgButtons::OK,

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <string_view>
@@ -66,6 +68,12 @@ public:
     void mnuUpdate_Click();
     void mnuAbout_Click();
 
+    // One of the main window's own menus, shown while no child window with
+    // menus of its own is active.
+    QMenu* addMenu(const QString& title);
+    // Shows the active child window's menus, or the main window's own.
+    void updateMenuBar();
+
     // Exact left edge the layout gives a control of the given width, in twips.
     static float CentredLeft(float screenWidthTwips, float controlWidthTwips);
 
@@ -76,6 +84,8 @@ private:
     void unloadTestWindows();
     void openInputWindow(int index);
     bool unloading_ = false;
+    QList<QMenu*> ownMenus_;
+    QList<QPointer<QMenu>> shownMenus_;
 };
 
 // The one main window, created on first use.

@@ -17,7 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -47,11 +47,11 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(Style);
-    QWidget* body = WithMenuBar(this, &menuBar);
+    QWidget* body = this;
 
-    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    QMenu* file = addMenu(QStringLiteral("&File"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));
-    AddHelpMenu(menuBar, this);
+    AddHelpMenu(this);
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
     Frame2 = new QGroupBox(QStringLiteral("Note"), body);
@@ -95,7 +95,7 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
     setTabOrder(cboDateF, cboYearF);
     setTabOrder(cboYearF, cmdSunSign);
 
-    setClientSizeTwips(8400, 5400 + static_cast<float>(pixelsToTwipsY(menuBar->sizeHint().height())));
+    setClientSizeTwips(8400, 5400);
 }
 
 QGroupBox* frmMainZodiac::personFrame(QWidget* body, const QString& title, double top, QLineEdit*& name,

@@ -8,7 +8,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenuBar;
 class QPushButton;
 class QRadioButton;
 
@@ -37,7 +36,6 @@ public:
     QRadioButton* optSexF[2];
     QPushButton* cmdSunSign;
 
-    QMenuBar* menuBar;
     QAction* mnuExit;
     QAction* mnuOnline;
     QAction* mnuVisit;

@@ -7,6 +7,7 @@
 #include "ClickLabel.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "TabStrip.h"
 #include "TextBox.h"
 #include "Twips.h"
 #include "TwipsLayout.h"
@@ -14,9 +15,8 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
-#include <QTabBar>
 
 using platform::pixelsToTwipsY;
 using platform::twipsToPixelsX;
@@ -55,26 +55,22 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(Style);
-    QWidget* body = WithMenuBar(this, &menuBar);
+    QWidget* body = this;
 
-    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));
-    AddHelpMenu(menuBar, this);
+    AddHelpMenu(this);
     connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-    TS = new QTabBar(body);
+    TS = new TabStrip(body);
     TS->setObjectName(QStringLiteral("TS"));
     TS->addTab(QStringLiteral("Zodiac Compatibility"));
     TS->addTab(QStringLiteral("Your Zodiac Details"));
     TS->addTab(QStringLiteral("Your Partner's Zodiac Details"));
-    TS->setExpanding(false);
     placeTwips(TS, 120, 60, 10260, 400);
-    connect(TS, &QTabBar::tabBarClicked, this, [this](int i) {
-        TS->setCurrentIndex(i);
-        TS_Click();
-    });
+    connect(TS, &TabStrip::Click, this, [this] { TS_Click(); });
 
     IMG = SignImageList(PicturePx);
 
@@ -144,7 +140,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     placeTwips(Label24, 1600, 7580, 8780, 300);
     connect(Label24, &ClickLabel::clicked, this, [this] { Label24_Click(); });
 
-    setClientSizeTwips(10500, 8060 + static_cast<float>(pixelsToTwipsY(menuBar->sizeHint().height())));
+    setClientSizeTwips(10500, 8060);
 }
 
 QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
@@ -253,7 +249,7 @@ void frmSunSign::Form_Load()
     lblMatchComment->setText(q(s.ZodiacMatchComment));
     lblMatchSunSigns->setText("Zodiac Compatibility: " + q(s.SunSignM) + " And " + q(s.SunSignF));
     lblMatchDescription->setText(q(s.ZodiacMatchDescription));
-    TS->setCurrentIndex(0);
+    TS->setSelectedItem(1);
     bringToFront(Frame3);
     CentreOnScreenTop();
 }
@@ -275,7 +271,7 @@ int frmSunSign::FrontPage() const
 
 void frmSunSign::TS_Click()
 {
-    switch (TS->currentIndex() + 1) {
+    switch (TS->SelectedItem()) {
     case 1: bringToFront(Frame3); break;
     case 2: bringToFront(Frame1); break;
     case 3: bringToFront(Frame2); break;

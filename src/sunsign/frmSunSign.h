@@ -9,9 +9,8 @@ class ClickLabel;
 class QAction;
 class QGroupBox;
 class QLabel;
-class QMenuBar;
 class QPushButton;
-class QTabBar;
+class TabStrip;
 class TextBox;
 
 // The sun-sign test's result window: the pair's verdict, then each person's
@@ -23,7 +22,7 @@ public:
     frmSunSign();
 
     QPushButton* cmdBack;
-    QTabBar* TS;
+    TabStrip* TS;
     ImageList IMG;
     ClickLabel* Label24;
 
@@ -62,7 +61,6 @@ public:
     TextBox *txtElementF, *txtRulingPlanetF, *txtPositiveTraitsF, *txtNegativeTraitsF, *txtLuckyNumberF,
         *txtLuckyColorF, *txtLuckyDayF, *txtCompatibilityF, *txtFamousPersonsF, *txtBirthStoneF, *txtQualityF;
 
-    QMenuBar* menuBar;
     QAction* mnuBack;
     QAction* mnuExit;
     QAction* mnuOnline;

@@ -14,7 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabBar>
+#include "TabStrip.h"
 
 using platform::MsgIcon;
 
