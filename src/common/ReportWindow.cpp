@@ -42,11 +42,16 @@ void ReportWindow::Form_Unload()
 
 void ReportWindow::Run(Bold bold, std::optional<QColor> color, const QString& text)
 {
-    if (bold != Bold::Keep && (bold == Bold::On) != RTB->SelBold())
-        RTB->setSelBold(bold == Bold::On);
+    WriteRun(RTB, bold, color, text);
+}
+
+void ReportWindow::WriteRun(RichTextBox* box, Bold bold, std::optional<QColor> color, const QString& text)
+{
+    if (bold != Bold::Keep && (bold == Bold::On) != box->SelBold())
+        box->setSelBold(bold == Bold::On);
     if (color)
-        RTB->setSelColor(*color);
-    RTB->setSelText(text);
+        box->setSelColor(*color);
+    box->setSelText(text);
 }
 
 void ReportWindow::cmdSave_Click()
