@@ -1,10 +1,14 @@
 #include "TabStrip.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 TabStrip::TabStrip(QWidget* parent) : QTabBar(parent)
 {
+    // The document area cycles its windows on Ctrl+Tab before the key reaches
+    // the focus widget; a strip with the focus takes the key first.
+    qApp->installEventFilter(this);
     setExpanding(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
@@ -38,16 +42,42 @@ void TabStrip::mouseReleaseEvent(QMouseEvent* e)
     QTabBar::mouseReleaseEvent(e);
 }
 
+static bool isCtrlTab(const QKeyEvent* e)
+{
+    return (e->modifiers() & Qt::ControlModifier) && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab);
+}
+
+bool TabStrip::stepByCtrlTab(QKeyEvent* e)
+{
+    if (!isCtrlTab(e))
+        return false;
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the tabs, round the end.
+    if (count() > 0) {
+        const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+        setCurrentIndex((currentIndex() + (back ? count() - 1 : 1)) % count());
+    }
+    e->accept();
+    return true;
+}
+
+bool TabStrip::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride && isCtrlTab(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
+    return QTabBar::event(e);
+}
+
+bool TabStrip::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == this && e->type() == QEvent::KeyPress)
+        return stepByCtrlTab(static_cast<QKeyEvent*>(e));
+    return QTabBar::eventFilter(watched, e);
+}
+
 void TabStrip::keyPressEvent(QKeyEvent* e)
 {
-    // Ctrl+Tab and Ctrl+Shift+Tab step through the tabs, round the end.
-    if ((e->modifiers() & Qt::ControlModifier) && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
-        if (count() > 0) {
-            const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
-            setCurrentIndex((currentIndex() + (back ? count() - 1 : 1)) % count());
-        }
-        e->accept();
-        return;
-    }
-    QTabBar::keyPressEvent(e);
+    if (!stepByCtrlTab(e))
+        QTabBar::keyPressEvent(e);
 }

@@ -21,7 +21,12 @@ signals:
     void Click();
 
 protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    bool stepByCtrlTab(QKeyEvent* e);
 };

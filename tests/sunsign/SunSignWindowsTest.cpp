@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
 #include "TabStrip.h"
 
 using platform::MsgIcon;
@@ -303,4 +305,53 @@ TEST_F(SunSignWindows, SaveOpensTheReportModally)
     r.cmdSave_Click();
     ASSERT_TRUE(forms::isLoaded<frmSaveZodiac>());
     EXPECT_TRUE(forms::get<frmSaveZodiac>().isShownModal());
+}
+
+TEST_F(SunSignWindows, EveryWayOfChangingTheTabBringsItsPage)
+{
+    frmSunSign& r = check("March", "25", "July", "25");
+    r.resize(r.size());
+    r.TS->setFocus();
+    QTest::keyClick(r.TS, Qt::Key_Right);
+    EXPECT_EQ(r.TS->SelectedItem(), 2);
+    EXPECT_EQ(r.FrontPage(), 2);
+    QTest::keyClick(r.TS, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(r.FrontPage(), 3);
+    QTest::keyClick(r.TS, Qt::Key_Tab, Qt::ControlModifier); // round the end
+    EXPECT_EQ(r.FrontPage(), 1);
+    QTest::keyClick(r.TS, Qt::Key_Left);
+    EXPECT_EQ(r.FrontPage(), 1); // no tab before the first
+    QTest::mouseClick(r.TS, Qt::LeftButton, {}, r.TS->tabRect(2).center());
+    EXPECT_EQ(r.TS->SelectedItem(), 3);
+    EXPECT_EQ(r.FrontPage(), 3);
+    // A right click chooses nothing.
+    QTest::mouseClick(r.TS, Qt::RightButton, {}, r.TS->tabRect(0).center());
+    EXPECT_EQ(r.TS->SelectedItem(), 3);
+    EXPECT_EQ(r.FrontPage(), 3);
+    // The wheel moves the selection, and the page follows.
+    QWheelEvent wheel(QPointF(r.TS->tabRect(1).center()), QPointF(r.TS->mapToGlobal(r.TS->tabRect(1).center())),
+                      QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(r.TS, &wheel);
+    EXPECT_EQ(r.FrontPage(), r.TS->SelectedItem());
+    EXPECT_NE(r.TS->SelectedItem(), 3);
+}
+
+TEST_F(SunSignWindows, TypedMarkupIsShownLiterally)
+{
+    const QString name = QStringLiteral("<b>Asha</b><img src=x>");
+    frmMainZodiac& w = input();
+    QTest::keyClicks(w.txtNameM, name);
+    QTest::keyClicks(w.txtNameF, QStringLiteral("<i>Ben</i>"));
+    QTest::mouseClick(w.cmdSunSign, Qt::LeftButton);
+    frmSunSign& r = forms::get<frmSunSign>();
+    r.TS->setSelectedItem(2);
+    EXPECT_EQ(r.lblNameM->text(), name);
+    EXPECT_EQ(r.lblNameM->textFormat(), Qt::PlainText);
+    EXPECT_EQ(r.lblNameF->textFormat(), Qt::PlainText);
+    // Shown as markup the label would be one bold word wide.
+    QLabel plain(QStringLiteral("<b>Asha</b><img src=x>"));
+    plain.setTextFormat(Qt::PlainText);
+    QLabel rich(QStringLiteral("<b>Asha</b>"));
+    rich.setTextFormat(Qt::RichText);
+    EXPECT_GT(plain.sizeHint().width(), rich.sizeHint().width() * 2);
 }
