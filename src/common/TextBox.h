@@ -11,4 +11,6 @@ public:
 
     QString Text() const { return toPlainText(); }
     void setText(const QString& text);
+    // The height in pixels that shows exactly this many whole lines.
+    int HeightForLines(int lines);
 };

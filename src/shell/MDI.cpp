@@ -52,7 +52,7 @@ constexpr Design CaptionDesign[10] = {
     {360, 6000, 500},  {1000, 10000, 900}, {2100, 5000, 360}, {2700, 5000, 360}, {3200, 5000, 360},
     {3700, 5000, 360}, {4200, 5000, 360},  {4700, 5000, 360}, {5200, 5000, 360}, {6000, 9000, 360}};
 
-constexpr double HeadingWidth = 7000, UrlWidth = 9000, ContainerWidth = 10000;
+constexpr double HeadingWidth = 7000, UrlWidth = 9000, ContainerWidth = 11320;
 
 void (*exitHandler)() = [] { QCoreApplication::exit(0); };
 
@@ -127,7 +127,7 @@ MDI::MDI()
             "QPushButton { background: #fff4e0; color: #7a1f3d; font-family: Verdana; font-size: 9pt;"
             " font-weight: bold; border: 1px solid #c9a227; border-radius: 4px; }"
             "QPushButton:hover { background: #ffe6b0; }"));
-        placeTwips(b, 40 + i * 1660, 40, 1580, 640);
+        placeTwips(b, 40 + i * 1880, 40, 1800, 640);
         cmdCallMainForm[i] = b;
         connect(b, &QPushButton::clicked, this, [this, i] { cmdCallMainForm_Click(i); });
     }

@@ -20,6 +20,7 @@
 
 using platform::pixelsToTwipsY;
 using platform::twipsToPixelsX;
+using platform::twipsToPixelsY;
 
 namespace {
 
@@ -76,7 +77,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
 
     // Page 1: the pair.
     Frame3 = new QGroupBox(QStringLiteral("Zodiac Compatibility"), body);
-    placeTwips(Frame3, 120, 460, 10260, 6960);
+    placeTwips(Frame3, 120, 460, 10260, 7260);
     lblMatchPercentage = new QLabel(Frame3);
     lblMatchPercentage->setObjectName(QStringLiteral("lblMatchPercentage"));
     lblMatchPercentage->setAlignment(Qt::AlignCenter);
@@ -106,10 +107,10 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     lblMatchDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeTwips(lblMatchDescription, 360, 3000, 9540, 3300);
     lblHyperlink = linkLabel(QStringLiteral("Visit https://www.vorlaine.example For More Information."), Frame3);
-    placeTwips(lblHyperlink, 360, 6440, 6800, 300);
+    placeTwips(lblHyperlink, 360, 6740, 6800, 300);
     connect(lblHyperlink, &ClickLabel::clicked, this, [this] { lblHyperlink_Click(); });
     cmdSave = new QPushButton(QStringLiteral("&Save"), Frame3);
-    placeTwips(cmdSave, 8520, 6360, 1380, 440);
+    placeTwips(cmdSave, 8520, 6660, 1380, 440);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
 
     // Pages 2 and 3: one person each.
@@ -133,14 +134,14 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     pages_ = {Frame3, Frame1, Frame2};
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), body);
-    placeTwips(cmdBack, 120, 7520, 1300, 420);
+    placeTwips(cmdBack, 120, 7820, 1300, 420);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     Label24 = linkLabel(QStringLiteral("Talk about your matches in the Vorlaine love and astrology forum"), body);
     Label24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    placeTwips(Label24, 1600, 7580, 8780, 300);
+    placeTwips(Label24, 1600, 7880, 8780, 300);
     connect(Label24, &ClickLabel::clicked, this, [this] { Label24_Click(); });
 
-    setClientSizeTwips(10500, 8060);
+    setClientSizeTwips(10500, 8360);
 }
 
 QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
@@ -148,10 +149,10 @@ QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, cons
                                        const PersonWidgets& w)
 {
     auto* page = new QGroupBox(title, body);
-    placeTwips(page, 120, 460, 10260, 6960);
+    placeTwips(page, 120, 460, 10260, 7260);
 
     auto* user = new QGroupBox(QStringLiteral("Welcome"), page);
-    placeTwips(user, 240, 330, 3000, 6390);
+    placeTwips(user, 240, 330, 3000, 6690);
     *w.fraUser = user;
     auto* pic = new QLabel(user);
     pic->setPixmap(DefaultSignPicture(PicturePx));
@@ -174,29 +175,40 @@ QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, cons
     *w.lblSunSign = centred(4300, 400);
 
     auto* details = new QGroupBox(detailsTitle, page);
-    placeTwips(details, 3360, 330, 6660, 6390);
+    placeTwips(details, 3360, 330, 6660, 6690);
     *w.fraSunSign = details;
+    // Rows in pixels: a one-line box is as high as its text needs, a prose box
+    // shows whole lines, and each caption sits level with its box's first line.
     struct Row {
         const char* caption;
-        double height;
-        bool multiLine;
+        int lines; // 0: a one-line box
     };
     static const Row rows[11] = {
-        {"Element", 330, false},       {"Ruling Planet", 330, false}, {"Positive Traits", 1150, true},
-        {"Negative Traits", 850, true}, {"Lucky Number", 330, false}, {"Lucky Color", 330, false},
-        {"Lucky Day", 330, false},     {"Compatibility", 330, false},
-        {"Famous Personalities Born Under this Sign", 650, true}, {"BirthStone", 330, false},
-        {"Quality", 330, false}};
-    double y = 300;
+        {"Element", 0},        {"Ruling Planet", 0}, {"Positive Traits", 5}, {"Negative Traits", 5},
+        {"Lucky Number", 0},   {"Lucky Color", 0},   {"Lucky Day", 0},       {"Compatibility", 0},
+        {"Famous Personalities Born Under this Sign", 3}, {"BirthStone", 0}, {"Quality", 0}};
+    const int boxLeft = twipsToPixelsX(2200), boxWidth = twipsToPixelsX(4300);
+    const int capLeft = twipsToPixelsX(150), capWidth = twipsToPixelsX(2000);
+    int y = twipsToPixelsY(300);
     for (int i = 0; i < 11; ++i) {
+        auto* box = new TextBox(details, rows[i].lines > 0);
+        const int oneLine = box->HeightForLines(1);
+        const int height = rows[i].lines > 0 ? box->HeightForLines(rows[i].lines) : oneLine;
+        box->setGeometry(boxLeft, y, boxWidth, height);
+        *w.boxes[i] = box;
         auto* cap = new QLabel(QString::fromLatin1(rows[i].caption), details);
         cap->setWordWrap(true);
-        cap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        placeTwips(cap, 150, y + 30, 2000, rows[i].height);
-        auto* box = new TextBox(details, rows[i].multiLine);
-        placeTwips(box, 2200, y, 4300, rows[i].height);
-        *w.boxes[i] = box;
-        y += rows[i].height + 50;
+        const int capHeight = cap->heightForWidth(capWidth);
+        if (capHeight <= oneLine) {
+            // One line: centred on the box's first line.
+            cap->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            cap->setGeometry(capLeft, y, capWidth, oneLine);
+        } else {
+            // Several lines: the first level with the box's first line.
+            cap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            cap->setGeometry(capLeft, y + (oneLine - cap->fontMetrics().height()) / 2, capWidth, capHeight);
+        }
+        y += std::max(height, capHeight) + 5;
     }
     return page;
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
+#include <QScrollBar>
 #include "TabStrip.h"
 
 using platform::MsgIcon;
@@ -354,4 +355,32 @@ TEST_F(SunSignWindows, TypedMarkupIsShownLiterally)
     QLabel rich(QStringLiteral("<b>Asha</b>"));
     rich.setTextFormat(Qt::RichText);
     EXPECT_GT(plain.sizeHint().width(), rich.sizeHint().width() * 2);
+}
+
+TEST_F(SunSignWindows, DetailPagesShowWholeLinesBesideTheirCaptions)
+{
+    for (const char* sign : {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
+                             "Sagittarius", "Capricorn", "Aquarius", "Pisces"}) {
+        auto& s = modSunSign::state();
+        s.SunSignM = s.SunSignF = sign;
+        frmSunSign& r = forms::get<frmSunSign>();
+        r.Show();
+        r.TS->setSelectedItem(2);
+        QCoreApplication::processEvents();
+        // The famous persons fit their box: nothing to scroll to.
+        EXPECT_EQ(r.txtFamousPersonsM->verticalScrollBar()->maximum(), 0) << sign;
+        EXPECT_GT(r.txtFamousPersonsM->Text().size(), 60) << sign;
+        forms::unload<frmSunSign>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Each one-line caption stands level with its box.
+    frmSunSign& r = forms::get<frmSunSign>();
+    for (TextBox* box : {r.txtElementM, r.txtLuckyDayM, r.txtQualityM}) {
+        QLabel* caption = nullptr;
+        for (QLabel* l : r.fraSunSignM->findChildren<QLabel*>())
+            if (l->geometry().top() <= box->geometry().center().y() && l->geometry().bottom() >= box->geometry().center().y())
+                caption = l;
+        ASSERT_NE(caption, nullptr);
+        EXPECT_EQ(caption->geometry().center().y(), box->geometry().center().y());
+    }
 }
