@@ -60,7 +60,7 @@ void ReportWindow::cmdSave_Click()
     CD.FilterIndex = 2;
     CD.DefaultExt = QStringLiteral("txt");
     CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
-    CD.DialogTitle = ApplicationTitle;
+    CD.DialogTitle = SaveDialogTitle();
     CD.FileName.clear();
     CD.CancelError = true;
     if (!desktop().ShowSave(CD))

@@ -43,6 +43,9 @@ public:
     static void WriteRun(RichTextBox* box, Bold bold, std::optional<QColor> color, const QString& text);
 
 protected:
+    // The title of the save dialog; the application's title unless a window
+    // words its own.
+    virtual QString SaveDialogTitle() const { return platform::ApplicationTitle; }
     // The report content of a window that writes its own report on load.
     virtual void WriteReport() {}
 };

@@ -153,6 +153,15 @@ int SingleDigitNumber(const std::string& dt, const std::string& mon, const std::
     return reduce(total);
 }
 
+std::string UpperCaseName(std::string_view name)
+{
+    std::string out(name);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 int StringToNumber(const std::string& name)
 {
     std::int64_t sum = 0;

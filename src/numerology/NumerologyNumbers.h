@@ -18,6 +18,11 @@ namespace NumerologyNumbers {
 // either is not a number.
 int SingleDigitNumber(const std::string& dt, const std::string& mon, const std::string& yr);
 
+// The upper-case form of a name for StringToNumber: only a..z become A..Z,
+// byte by byte; every other character (accented letters, "ß", the rest of a
+// UTF-8 sequence) stays as it is, whatever the user's locale.
+std::string UpperCaseName(std::string_view name);
+
 // Destiny number of a name: the letters A..Z count 1..9 in turn, everything
 // else (lower case included) counts nothing; the sum is reduced as a life-path
 // total. The sum is held in 64 bits, so no name is too long.

@@ -80,6 +80,33 @@ TEST(StringToNumber, Names)
         EXPECT_EQ(StringToNumber(name), expected) << name;
 }
 
+TEST(UpperCaseName, OnlyTheLettersAToZChange)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"jean-luc o'neil", "JEAN-LUC O'NEIL"},
+        {"straße", "STRAßE"},          // no "SS"
+        {"josé", "JOSé"},              // é stays as it is
+        {"\u0131\u017f\ufb01", "\u0131\u017f\ufb01"}, // dotless i, long s, fi ligature
+        {"iri", "IRI"},                // I without a dot, in any locale
+        {"ABC 123", "ABC 123"},
+        {"", ""},
+    };
+    for (const auto& [name, upper] : cases)
+        EXPECT_EQ(UpperCaseName(name), upper) << name;
+}
+
+TEST(UpperCaseName, LettersOutsideAToZCountNothing)
+{
+    // S1 T2 R9 A1 E5 = 18; were "ß" read as "SS" the sum would be 20.
+    EXPECT_EQ(StringToNumber(UpperCaseName("straße")), 9);
+    EXPECT_EQ(StringToNumber(UpperCaseName("straße")), StringToNumber("STRAE"));
+    EXPECT_NE(StringToNumber(UpperCaseName("straße")), StringToNumber("STRASSE"));
+    // Letters that other upper-casing turns into I, S or FI count nothing here.
+    EXPECT_EQ(StringToNumber(UpperCaseName("\u0131\u017f\ufb01")), 0);
+    EXPECT_EQ(StringToNumber(UpperCaseName("josé")), StringToNumber("JOS"));
+    EXPECT_EQ(StringToNumber(UpperCaseName("love")), StringToNumber("LOVE"));
+}
+
 TEST(StringToNumber, LetterValuesRunOneToNine)
 {
     const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
