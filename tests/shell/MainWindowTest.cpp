@@ -85,7 +85,7 @@ TEST_F(MainWindow, LayoutCentresEachControlOnTheScreenWidth)
     EXPECT_FLOAT_EQ(MDI::CentredLeft(9000.0f, 10000.0f), -500.0f);
     MDI& m = mdi();
     m.MDIForm_Load();
-    EXPECT_EQ(m.fraContainer->x(), platform::twipsToPixelsX(4600));
+    EXPECT_EQ(m.fraContainer->x(), platform::twipsToPixelsX((19200 - 11320) / 2));
     EXPECT_EQ(m.cmdExit->x(), platform::twipsToPixelsX(19200 - 2000));
 }
 
