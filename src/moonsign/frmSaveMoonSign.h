@@ -1,9 +1,24 @@
 #pragma once
 
-#include "NotBuiltWindow.h"
+#include "ReportWindow.h"
 
-class frmSaveMoonSign : public NotBuiltWindow<ReportWindow> {
+class ClickLabel;
+
+// The moon-sign report: both persons' birth details and moon signs, then the
+// pair's percentage, verdict and interpretation, copied from the result
+// window's controls when the window loads.
+class frmSaveMoonSign : public ReportWindow {
+    Q_OBJECT
 public:
     static constexpr const char* FormName = "frmSaveMoonSign";
-    frmSaveMoonSign() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Moon Sign Compatibility"), 9000, 7000) {}
+    frmSaveMoonSign();
+
+    ClickLabel* Label1;
+    ClickLabel* Label14;
+
+    void Label1_Click();
+    void Label14_Click();
+
+protected:
+    void WriteReport() override;
 };
