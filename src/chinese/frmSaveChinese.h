@@ -1,9 +1,23 @@
 #pragma once
 
-#include "NotBuiltWindow.h"
+#include "ReportWindow.h"
 
-class frmSaveChinese : public NotBuiltWindow<ReportWindow> {
+class ClickLabel;
+
+// The Chinese report: both persons' sign details, read from the results the
+// calculation kept, written when the window loads.
+class frmSaveChinese : public ReportWindow {
+    Q_OBJECT
 public:
     static constexpr const char* FormName = "frmSaveChinese";
-    frmSaveChinese() : NotBuiltWindow(FormName, QStringLiteral("Vorlaine Chinese Zodiac Compatibility"), 9000, 7000) {}
+    frmSaveChinese();
+
+    ClickLabel* Label1;
+    ClickLabel* Label14;
+
+    void Label1_Click();
+    void Label14_Click();
+
+protected:
+    void WriteReport() override;
 };

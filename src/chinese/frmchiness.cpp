@@ -1,0 +1,314 @@
+#include "frmchiness.h"
+
+#include "frmSaveChinese.h"
+#include "frmmainChinese.h"
+
+#include "ClickLabel.h"
+#include "Forms.h"
+#include "HelpMenu.h"
+#include "TabStrip.h"
+#include "TextBox.h"
+#include "TwipsLayout.h"
+#include "modHelp.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+const std::array<ChineseImage, 12> ChineseImages = {{
+    {"Aquarius", "Tiger"},
+    {"Aries", "Dragon"},
+    {"Cancer", "Goat"},
+    {"Capricorn", "Ox"},
+    {"Gemini", "Horse"},
+    {"Leo", "Monkey"},
+    {"Libra", "Dog"},
+    {"Pisces", "Rabbit"},
+    {"Sagittarius", "Rat"},
+    {"Scorpio", "Pig"},
+    {"Taurus", "Snake"},
+    {"Virgo", "Rooster"},
+}};
+
+ImageList ChineseImageList(int size)
+{
+    ImageList list;
+    for (const ChineseImage& image : ChineseImages) {
+        const QString path = QStringLiteral(":/chinese/%1.svg").arg(QLatin1String(image.animal));
+        list.Add(QLatin1String(image.key), QFile::exists(path) ? ImageList::Render(path, size) : QPixmap());
+    }
+    return list;
+}
+
+namespace {
+
+const QString Style = QStringLiteral(
+    "frmchiness { background: #fbf1e4; }"
+    "QWidget { font-family: Verdana; font-size: 9pt; }"
+    "QGroupBox { font-weight: bold; color: #8b1a1a; border: 1px solid #d8b58a; border-radius: 4px;"
+    " margin-top: 9px; background: #fffaf2; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
+    "QLabel { font-weight: normal; color: #3b2a2a; }"
+    "QLabel[value=\"true\"] { font-weight: bold; color: #0000ff; }"
+    "QLabel#lblMatchingDescription { font-weight: bold; font-size: 10pt; color: #800000; }"
+    "QLabel[animal=\"true\"] { font-weight: bold; font-size: 13pt; color: #800000; }"
+    "QLabel[picture=\"true\"] { background: #ffffff; border: 1px solid #d8b58a; }"
+    "ClickLabel { color: #800000; text-decoration: underline; }"
+    "QPlainTextEdit { font-weight: normal; color: #000000; background: #ffffff; }");
+
+constexpr int PicturePx = 200;
+
+QLabel* label(const QString& text, QWidget* parent, double left, double top, double width, double height)
+{
+    auto* l = new QLabel(text, parent);
+    placeTwips(l, left, top, width, height);
+    return l;
+}
+
+QLabel* valueLabel(QWidget* parent, double left, double top, double width, double height)
+{
+    QLabel* l = label({}, parent, left, top, width, height);
+    l->setProperty("value", true);
+    return l;
+}
+
+} // namespace
+
+frmchiness::frmchiness() : ResultWindow(FormName)
+{
+    setCaption(QStringLiteral("Vorlaine Chinese Zodiac Compatibility"));
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(Style);
+
+    QMenu* file = addMenu(QStringLiteral("&File"));
+    mnuBack = file->addAction(QStringLiteral("&Back"));
+    file->addSeparator();
+    mnuPrint = file->addAction(QStringLiteral("&Print"));
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    HelpCaptions help;
+    help.update = QStringLiteral("Check For Software &Update");
+    AddHelpMenu(this, help);
+    connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
+    connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+    Label1 = new ClickLabel(QStringLiteral("More free love tests and Chinese astrology at https://www.vorlaine.example"),
+                            this);
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setAlignment(Qt::AlignCenter);
+    placeTwips(Label1, 120, 60, 11760, 300);
+    connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
+
+    SSTab = new TabStrip(this);
+    SSTab->setObjectName(QStringLiteral("SSTab"));
+    SSTab->addTab(QStringLiteral("Chinese Compatibility  "));
+    SSTab->addTab(QStringLiteral("Your Details"));
+    SSTab->addTab(QStringLiteral("Your Partner's Details"));
+    placeTwips(SSTab, 120, 420, 11760, 400);
+    connect(SSTab, &TabStrip::Click, this, [this] { SSTab_Click(); });
+
+    IMG = ChineseImageList(PicturePx);
+
+    // Tab 0: the pair.
+    fracompalibility = new QGroupBox(QStringLiteral("Compatibility"), this);
+    placeTwips(fracompalibility, 120, 820, 11760, 7060);
+    Label36 = label(QStringLiteral("Chinese Compatibility Number"), fracompalibility, 300, 450, 3900, 300);
+    lblChineseCompatibilityNumber = valueLabel(fracompalibility, 4300, 450, 3000, 300);
+    Label37 = label(QStringLiteral("Chinese Compatibility  Percentage"), fracompalibility, 300, 850, 3900, 300);
+    lblChinesePercentage = valueLabel(fracompalibility, 4300, 850, 3000, 300);
+    Label38 = label(QStringLiteral("Rating"), fracompalibility, 300, 1250, 3900, 300);
+    lblChineseRating = valueLabel(fracompalibility, 4300, 1250, 5000, 300);
+    lblMatchingDescription = label({}, fracompalibility, 300, 1750, 11160, 330);
+    lblMatchingDescription->setObjectName(QStringLiteral("lblMatchingDescription"));
+    txtMatchingDescription = new TextBox(fracompalibility, true);
+    placeTwips(txtMatchingDescription, 300, 2150, 11160, 4700);
+
+    // Tabs 1 and 2: one person each.
+    buildPersonPage({&Framale,
+                     {&Label2, &Label14, &Label3, &Label5, &Label6, &Label4, &Label7, &Label8, &Label9, &Label17,
+                      &Label10, &Label11, &Label12},
+                     {&txtMaleRulingPlanet, &txtMaleWesternZodiacSign, &txtMalePositiveTraits,
+                      &txtMaleNegativeTraits, &txtMaleGemStone, &txtMaleLuckycolour, &txtMaleEnergy,
+                      &txtMaleLuckySeasons, &txtMaleLuckyMonth, &txtMaleLuckyNumber, &txtMaleMostCompatibleSign,
+                      &txtMAleLeastCompatibleSign, &txtMaleFamousPersonBorn},
+                     &YourPicture, &Label13, &lblMaleChinesesign, &Label15, &lblMaleChineseElements, &Label18,
+                     &txtMaleElementDescription},
+                    QStringLiteral("Chinese  Sign"), QStringLiteral("Chinese Element"));
+    buildPersonPage({&Frafemale,
+                     {&Label20, &Label34, &Label22, &Label23, &Label24, &Label25, &Label26, &Label27, &Label28,
+                      &Label32, &Label29, &Label30, &Label31},
+                     {&txtFemaleRulingPlanet, &txtFemaleWesternZodiacSign, &txtFemalePositiveTraits,
+                      &txtFemaleNegativeTraits, &txtFemaleGemStone, &txtFemaleLuckycolour, &txtFemaleEnergy,
+                      &txtFemaleLuckySeasons, &txtFemaleLuckyMonth, &txtFemaleLuckyNumber,
+                      &txtFemaleMostCompatibleSign, &txtFemaleLeastCompitibleSign, &txtFemaleFamousPerson},
+                     &YourPartnerPicture, &Label21, &lblFemaleChineseSign, &Label33, &lblFemaleChineseElements,
+                     &Label35, &txtFemaleelementDescription},
+                    QStringLiteral("Chinese Sign"), QStringLiteral("Chinese  Element"));
+    pages_ = {fracompalibility, Framale, Frafemale};
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
+    placeTwips(cmdBack, 120, 7980, 1300, 420);
+    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    placeTwips(cmdPrint, 1540, 7980, 1300, 420);
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    placeTwips(cmdExit, 2960, 7980, 1300, 420);
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    setClientSizeTwips(12000, 8520);
+}
+
+void frmchiness::buildPersonPage(const PersonPage& p, const QString& signCaption, const QString& elementCaption)
+{
+    auto* page = new QGroupBox(this);
+    placeTwips(page, 120, 820, 11760, 7060);
+    *p.frame = page;
+
+    struct Row {
+        const char* caption;
+        double height;
+        bool multiLine;
+    };
+    static const Row rows[13] = {
+        {"Ruling Planets", 330, false},       {"Western Zodiac Sign", 330, false},
+        {"Positive Traits", 1250, true},      {"Negative Traits", 1000, true},
+        {"Gem Stone", 330, false},            {"Lucky Colour", 330, false},
+        {"Energy", 330, false},               {"Lucky Seasons", 330, false},
+        {"Lucky Month", 330, false},          {"Lucky Number", 330, false},
+        {"Most Compatible Sign", 330, false}, {"Least Compatible Sign", 330, false},
+        {"Famous Personalities Born Under This Sign", 620, true},
+    };
+    double y = 330;
+    for (std::size_t i = 0; i < 13; ++i) {
+        QLabel* cap = label(QString::fromLatin1(rows[i].caption), page, 180, y + 30, 2300, rows[i].height);
+        cap->setWordWrap(true);
+        cap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        *p.captions[i] = cap;
+        auto* box = new TextBox(page, rows[i].multiLine);
+        placeTwips(box, 2520, y, 5520, rows[i].height);
+        *p.boxes[i] = box;
+        y += rows[i].height + 30;
+    }
+
+    // The right column: picture, animal, element and its description.
+    constexpr double col = 8250, colWidth = 3330;
+    // 200 pixels of picture inside a one-pixel border.
+    QLabel* picture = label({}, page, col + 135, 330, 3060, 3060);
+    picture->setProperty("picture", true);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(IMG.Count() > 0 ? IMG.Picture(1) : QPixmap());
+    *p.picture = picture;
+    auto centred = [&](const QString& text, double top, double height) {
+        QLabel* l = label(text, page, col, top, colWidth, height);
+        l->setAlignment(Qt::AlignCenter);
+        return l;
+    };
+    *p.signCaption = centred(signCaption, 3420, 270);
+    *p.sign = centred({}, 3690, 400);
+    (*p.sign)->setProperty("animal", true);
+    *p.elementCaption = centred(elementCaption, 4130, 270);
+    *p.element = centred({}, 4400, 400);
+    (*p.element)->setProperty("animal", true);
+    *p.descriptionCaption = centred(QStringLiteral("Element  Description"), 4840, 270);
+    *p.description = new TextBox(page, true);
+    placeTwips(*p.description, col, 5130, colWidth, 1750);
+}
+
+void frmchiness::Form_Load()
+{
+    try {
+        SSTab->setSelectedItem(1);
+        bringToFront(0);
+    } catch (...) {
+    }
+    CentreOnScreenTop();
+}
+
+void frmchiness::bringToFront(int page)
+{
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        pages_[i]->setVisible(static_cast<int>(i) == page);
+    pages_.at(static_cast<std::size_t>(page))->raise();
+}
+
+int frmchiness::FrontPage() const
+{
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        if (!pages_[i]->isHidden())
+            return static_cast<int>(i);
+    return -1;
+}
+
+void frmchiness::SSTab_Click()
+{
+    const int tab = SSTab->SelectedItem() - 1;
+    if (tab >= 0 && tab < static_cast<int>(pages_.size()))
+        bringToFront(tab);
+}
+
+void frmchiness::cmdBack_Click()
+{
+    try {
+        forms::get<frmmainChinese>().Show();
+    } catch (...) {
+    }
+    Unload();
+    HideWelcomePanel();
+}
+
+void frmchiness::cmdPrint_Click()
+{
+    try {
+        forms::get<frmSaveChinese>().ShowModal();
+    } catch (...) {
+    }
+}
+
+void frmchiness::cmdExit_Click()
+{
+    Unload();
+}
+
+void frmchiness::mnuBack_Click()
+{
+    cmdBack_Click();
+}
+
+void frmchiness::mnuPrint_Click()
+{
+    cmdPrint_Click();
+}
+
+void frmchiness::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void frmchiness::mnuOnline_Click()
+{
+    OpenHelpPage();
+}
+
+void frmchiness::mnuVisit_Click()
+{
+    OpenHomePage();
+}
+
+void frmchiness::mnuUpdate_Click()
+{
+    OpenUpdatePage();
+}
+
+void frmchiness::mnuAbout_Click()
+{
+    ShowAboutBox();
+}
+
+void frmchiness::Label1_Click()
+{
+    OpenHomePage();
+}
