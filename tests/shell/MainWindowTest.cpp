@@ -12,6 +12,7 @@
 #include "Twips.h"
 #include "modRTB.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -239,6 +240,8 @@ TEST_F(MainWindow, SecondStartSaysSoAndEnds)
     EXPECT_EQ(desk.messages[0].icon, platform::MsgIcon::Information);
     EXPECT_EQ(desk.messages[0].buttons, platform::MsgButtons::OK);
     EXPECT_EQ(desk.messages[0].title, QStringLiteral("Vorlaine Love Test"));
+    // The box, like every window, carries the program's icon.
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
     EXPECT_EQ(exitCalls, 1);
     EXPECT_FALSE(mdi().isVisible());
     // The running instance keeps its lock.

@@ -211,15 +211,6 @@ TEST_F(RealInput, AModalReportWindowBlocksTheRestOfTheProgram)
     EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
 }
 
-TEST_F(RealInput, MessageBoxesCarryTheProgramsIcon)
-{
-    // Start-up gives the program its icon, which every window and message
-    // box without one of its own shows.
-    mdi().hide();
-    StartApplication();
-    EXPECT_FALSE(QApplication::windowIcon().isNull());
-}
-
 // Last: ending the program leaves the main window hidden.
 TEST_F(RealInput, WithNoTestWindowAltFThenXEndsTheProgram)
 {
