@@ -17,6 +17,7 @@
 #include "frmSaveMoonSign.h"
 #include "frmSaveZodiac.h"
 #include "frmSunSign.h"
+#include "frmTimeZone.h"
 #include "frmVedicResult.h"
 #include "frmchiness.h"
 #include "frmmainChinese.h"
@@ -40,5 +41,6 @@ void RegisterAllForms()
     forms::registerForm<frmSaveMoonSign>();
     forms::registerForm<frmSaveZodiac>();
     forms::registerForm<frmSunSign>();
+    forms::registerForm<frmTimeZone>();
     forms::registerForm<frmVedicResult>();
 }

@@ -84,6 +84,10 @@ State &state();
 // Back to the start-of-run state (for tests).
 void resetState();
 
+// Whose time-zone boxes the time-zone picker fills: the boy's when true.
+// Set by the input window's "TZ Help" labels just before the picker opens.
+inline bool IsMaleTimeZone = false;
+
 // ---- Conversions: each returns the converted text and also replaces its
 // argument with it; a text outside the table is returned and left unchanged.
 std::string SignToIndex(std::string &sign);              // "0".."11"

@@ -209,7 +209,9 @@ bool RichTextBox::SaveFile(const QString& path, QString* error) const
 {
     QSaveFile file(path);
     const QByteArray data = toRtf();
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    // The flush is checked on its own: a commit after a failed buffered write
+    // would still put the short temporary file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

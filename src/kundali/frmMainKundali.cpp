@@ -1,0 +1,756 @@
+#include "frmMainKundali.h"
+
+#include "frmTimeZone.h"
+#include "frmVedicResult.h"
+#include "KundaliInput.h"
+#include "modVedicCompatibility.h"
+
+#include "ClickLabel.h"
+#include "Cp1252.h"
+#include "DateEntry.h"
+#include "DateLists.h"
+#include "Engine.h"
+#include "Forms.h"
+#include "HelpMenu.h"
+#include "LatLongLookup.h"
+#include "RichTextBox.h"
+#include "TwipsLayout.h"
+#include "modHelp.h"
+#include "modMoonSign2.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+using namespace platform;
+namespace vc = modVedicCompatibility;
+
+const QString frmMainKundali::OnlyNumbersMessage = QStringLiteral("Please Enter Only Numbers");
+const QString frmMainKundali::OnlyCharactersMessage = QStringLiteral("Please Enter Only Characters");
+
+namespace {
+
+const QString WindowCaption = QStringLiteral("Vorlaine Astrology Kundali Match");
+
+// The file-must-exist flag of the open dialog; the other flags have names.
+constexpr unsigned FileMustExist = 0x1000;
+
+QFont verdana(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QFont msSansSerif()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    return f;
+}
+
+// A step that fails is skipped and the next one runs.
+template <class F>
+void step(F&& f)
+{
+    try {
+        f();
+    } catch (...) {
+    }
+}
+
+std::string trimmedText(const QString& t)
+{
+    return t.trimmed().toStdString();
+}
+
+void linkStyle(QLabel* l)
+{
+    l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
+    l->setCursor(Qt::PointingHandCursor);
+}
+
+// The code of the character a key press types, as the key filters see it,
+// or -1 for a key that types nothing (arrows, Tab moving the focus).
+int typedCode(const QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        return -1;
+    const QString t = e->text();
+    if (t.isEmpty())
+        return -1;
+    const QChar c = t.at(0);
+    const char16_t u = c.unicode();
+    // Ctrl with a letter types its control code (Ctrl+V is 22), whatever
+    // text the platform put into the event.
+    if ((e->modifiers() & Qt::ControlModifier) && ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
+        return u & 0x1F;
+    return cp1252::toCode(c);
+}
+
+// The lists are designed for a slim drop-down button; with the wide button
+// of the usual styles the two-digit numbers would not fit.
+class NarrowComboStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* opt, SubControl sc,
+                         const QWidget* w) const override
+    {
+        QRect r = QProxyStyle::subControlRect(cc, opt, sc, w);
+        if (cc != CC_ComboBox)
+            return r;
+        const QRect arrow = QProxyStyle::subControlRect(cc, opt, SC_ComboBoxArrow, w);
+        const int spare = std::max(0, arrow.width() - MaxArrow);
+        if (sc == SC_ComboBoxArrow)
+            r.setLeft(r.left() + spare);
+        else if (sc == SC_ComboBoxEditField)
+            r.setRight(r.right() + spare);
+        return r;
+    }
+
+private:
+    static constexpr int MaxArrow = 13;
+};
+
+QStyle* narrowComboStyle()
+{
+    // One for the whole run: the lists of every opening share it.
+    static QStyle* style = new NarrowComboStyle;
+    return style;
+}
+
+} // namespace
+
+frmMainKundali::frmMainKundali() : InputWindow(FormName)
+{
+    setCaption(WindowCaption);
+    setFont(verdana(8.25));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 147, 49));
+    setPalette(pal);
+
+    mnuFile = addMenu(QStringLiteral("&File"));
+    mnuCalculate = mnuFile->addAction(QStringLiteral("&Kundali Match"));
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
+    AddHelpMenu(this);
+    connect(mnuCalculate, &QAction::triggered, this, [this] { mnuCalculate_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+    Label62 = new QLabel(WindowCaption, this);
+    Label62->setFont(verdana(14.25, true));
+    Label62->setAlignment(Qt::AlignCenter);
+    // Centred where the design puts it, but as wide as the window: the bold
+    // heading is wider than its designed box in the fonts at hand.
+    placeTwips(Label62, 0, 0, 8715, 345);
+
+    Label61 = new ClickLabel(QStringLiteral("Visit www.vorlaine.example for more free love tests\n"
+                                            "and share your story in the Vorlaine astrology forum"),
+                             this);
+    Label61->setAlignment(Qt::AlignCenter);
+    linkStyle(Label61);
+    placeTwips(Label61, 1845, 315, 5025, 435);
+    connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
+
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen->setFont(verdana(12, true));
+    placeTwips(cmdOpen, 90, 840, 8535, 495);
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+
+    // Both person frames share one layout; only the names of the controls
+    // and the captions' left edge differ.
+    auto personFrame = [this](const QString& title, double left, double captionLeft, Person& p,
+                              QLabel*& tzHelp, QGroupBox*& latFrame, QGroupBox*& longFrame, QPushButton*& browse) {
+        auto* frame = new QGroupBox(title, this);
+        placeTwips(frame, left, 1410, 4365, 3750);
+        auto caption = [&](const QString& text, double l, double top, double width) {
+            auto* c = new QLabel(text, frame);
+            placeTwips(c, l, top, width, 240);
+            return c;
+        };
+        // The unit hints are small so they fit beside the row captions.
+        auto hint = [&](const QString& text, double l, double top, double width) {
+            QLabel* c = caption(text, l, top, width);
+            c->setProperty("unitHint", true);
+            return c;
+        };
+        auto box = [&](double l, double t, double w, double h, int maxLength) {
+            auto* b = new QLineEdit(frame);
+            if (maxLength > 0)
+                b->setMaxLength(maxLength);
+            placeTwips(b, l, t, w, h);
+            return b;
+        };
+        auto list = [&](double l, double t, double w, double h) {
+            auto* c = new QComboBox(frame);
+            c->setStyle(narrowComboStyle());
+            c->setMaxVisibleItems(12);
+            placeTwips(c, l, t, w, h);
+            return c;
+        };
+        caption(QStringLiteral("Name:"), captionLeft, 330, 1000);
+        p.name = box(1140, 300, 3045, 300, 0);
+        caption(QStringLiteral("Birth Day:"), captionLeft, 720, 1000);
+        p.date = list(1140, 660, 615, 315);
+        p.month = list(1830, 660, 1455, 315);
+        p.year = list(3300, 660, 885, 315);
+        caption(QStringLiteral("Time Of Birth:"), captionLeft, 1080, 1230);
+        hint(QStringLiteral("HH/MM/SS"), 1350, 1080, 900)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        p.hour = list(2310, 1020, 615, 315);
+        p.minute = list(2970, 1020, 570, 315);
+        p.second = list(3600, 1020, 585, 315);
+        caption(QStringLiteral("Time Zone"), captionLeft, 1445, 1000);
+        p.zoneHour = box(1140, 1400, 495, 285, 3);
+        p.zoneMinute = box(1760, 1400, 495, 285, 2);
+        auto* help = new ClickLabel(QStringLiteral("TZ Help"), frame);
+        linkStyle(help);
+        placeTwips(help, 2385, 1407, 945, 270);
+        tzHelp = help;
+        p.dst = new QCheckBox(QStringLiteral("DST"), frame);
+        placeTwips(p.dst, 3450, 1417, 735, 250);
+
+        auto optionFrame = [&](double top, double height, const QString& first, const QString& second,
+                               QRadioButton*& a, QRadioButton*& b) {
+            auto* f = new QGroupBox(frame);
+            placeTwips(f, 1700, top, 975, height);
+            a = new QRadioButton(first, f);
+            b = new QRadioButton(second, f);
+            const double row = (height - 30) / 2;
+            placeTwips(a, 75, 15, 870, row);
+            placeTwips(b, 75, 15 + row, 870, row);
+            a->setChecked(true);
+            for (QWidget* w : {static_cast<QWidget*>(f), static_cast<QWidget*>(a), static_cast<QWidget*>(b)})
+                w->setFont(msSansSerif());
+            return f;
+        };
+        caption(QStringLiteral("Latitude:"), captionLeft, 1860, 1000);
+        p.latDeg = box(1140, 1800, 525, 300, 3);
+        latFrame = optionFrame(1748, 405, QStringLiteral("North"), QStringLiteral("South"), p.north, p.south);
+        p.latMin = box(2760, 1770, 525, 300, 3);
+        hint(QStringLiteral("DEG/MIN"), 3360, 1860, 960);
+        caption(QStringLiteral("Longitude:"), captionLeft, 2280, 1000);
+        p.longDeg = box(1140, 2220, 525, 300, 3);
+        longFrame = optionFrame(2138, 465, QStringLiteral("East"), QStringLiteral("West"), p.east, p.west);
+        p.longMin = box(2760, 2220, 525, 300, 3);
+        hint(QStringLiteral("DEG/MIN"), 3360, 2280, 960);
+        caption(QStringLiteral("City:"), captionLeft, 2700, 1000);
+        p.city = box(1140, 2655, 1845, 285, 0);
+        caption(QStringLiteral("State:"), captionLeft, 3030, 1000);
+        p.state = box(1140, 3015, 1845, 285, 0);
+        caption(QStringLiteral("Country:"), captionLeft, 3390, 1000);
+        p.country = box(1140, 3360, 1845, 285, 0);
+        // The caption wraps over four lines to fit the narrow button.
+        browse = new QPushButton(QStringLiteral("Click Here\nTo Find\nLatitude &&\nLongitude"), frame);
+        placeTwips(browse, 3120, 2670, 1095, 945);
+
+        // The frame's bold caption font is its own, not its controls'.
+        for (QWidget* w : frame->findChildren<QWidget*>())
+            if (w->parentWidget() == frame && w != latFrame && w != longFrame)
+                w->setFont(verdana(w->property("unitHint").toBool() ? 6.75 : 8.25));
+        frame->setFont(verdana(9.75, true));
+        for (QWidget* w : {static_cast<QWidget*>(p.zoneHour), static_cast<QWidget*>(p.zoneMinute),
+                           static_cast<QWidget*>(p.dst)})
+            w->setFont(verdana(8.25, true));
+        return frame;
+    };
+
+    Person m{}, f{};
+    QLabel *mHelp = nullptr, *fHelp = nullptr;
+    Frame1 = personFrame(QStringLiteral("Boy's Details"), 0, 120, m, mHelp, Frame3, Frame4, cmdMaleBrowse);
+    Frame2 = personFrame(QStringLiteral("Girl's Details"), 4350, 90, f, fHelp, Frame6, Frame7, cmdFemaleBrowse);
+    lblMTZHelp = static_cast<ClickLabel*>(mHelp);
+    lblFTZHelp = static_cast<ClickLabel*>(fHelp);
+    txtMName = m.name, cboMDate = m.date, cboMMonth = m.month, cboMYear = m.year;
+    cboMHH = m.hour, cboMMM = m.minute, cboMSS = m.second;
+    txtMZoneHour = m.zoneHour, txtMZoneMinute = m.zoneMinute, chkMDST = m.dst;
+    txtMLD = m.latDeg, txtMLM = m.latMin, optMNorth = m.north, optMSouth = m.south;
+    txtMLoD = m.longDeg, txtMLoM = m.longMin, optMEast = m.east, optMWest = m.west;
+    txtMCity = m.city, txtMState = m.state, txtMCountry = m.country;
+    txtFName = f.name, cboFDate = f.date, cboFMonth = f.month, cboFYear = f.year;
+    cboFHH = f.hour, cboFMM = f.minute, cboFSS = f.second;
+    txtFZoneHour = f.zoneHour, txtFZoneMinute = f.zoneMinute, chkFDST = f.dst;
+    txtFLD = f.latDeg, txtFLM = f.latMin, optFNorth = f.north, optFSouth = f.south;
+    txtFLoD = f.longDeg, txtFLoM = f.longMin, optFEast = f.east, optFWest = f.west;
+    txtFCity = f.city, txtFState = f.state, txtFCountry = f.country;
+    connect(lblMTZHelp, &ClickLabel::clicked, this, [this] { lblMTZHelp_Click(); });
+    connect(lblFTZHelp, &ClickLabel::clicked, this, [this] { lblFTZHelp_Click(); });
+    connect(cmdMaleBrowse, &QPushButton::clicked, this, [this] { cmdMaleBrowse_Click(); });
+    connect(cmdFemaleBrowse, &QPushButton::clicked, this, [this] { cmdFemaleBrowse_Click(); });
+
+    Label7 = new QLabel(QStringLiteral("Enter your City, State & Country. Now click \"Find Latitude & Longitude\". "
+                                       "Find Latitude / Logitude on the Web."),
+                        this);
+    Label7->setFont(verdana(8.25, true));
+    Label7->setWordWrap(true);
+    Label7->setToolTip(QStringLiteral("To Find Latitude / Logitude Enter your City, State and Country and click "
+                                      "Find Lat - Long"));
+    placeTwips(Label7, 180, 5205, 5865, 420);
+
+    cmdCalculate = new QPushButton(QStringLiteral("Match &Kundali"), this);
+    cmdCalculate->setFont(verdana(9.75, true));
+    placeTwips(cmdCalculate, 6350, 5205, 2295, 495);
+    connect(cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
+
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdExit->setFont(verdana(9, true));
+    placeTwips(cmdExit, 7545, 5827, 1100, 400);
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    for (QLineEdit* b : {txtMName, txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtFName,
+                         txtFZoneHour, txtFZoneMinute, txtFLD, txtFLM, txtFLoD, txtFLoM})
+        b->installEventFilter(this);
+
+    const QWidget* order[] = {
+        txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD, txtMLoM,
+        txtMCity, txtMState, txtMCountry,
+        txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM, cboFSS, txtFLD, txtFLM, txtFLoD, txtFLoM,
+        txtFCity, txtFState, txtFCountry,
+        cmdCalculate, cmdFemaleBrowse, cmdMaleBrowse, cmdExit, cmdOpen,
+        txtMZoneHour, txtMZoneMinute, chkMDST, optMNorth, optMSouth, optMEast, optMWest,
+        txtFZoneHour, txtFZoneMinute, chkFDST, optFNorth, optFSouth, optFEast, optFWest};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+
+    // A frame with a close box but no minimise or maximise box.
+    if (frame() != this)
+        frame()->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowCloseButtonHint);
+    setClientSizeTwips(8715, 6465);
+}
+
+frmMainKundali::Person frmMainKundali::boy() const
+{
+    return {txtMName, txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtMCity, txtMState,
+            txtMCountry, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, optMNorth, optMSouth, optMEast,
+            optMWest, chkMDST};
+}
+
+frmMainKundali::Person frmMainKundali::girl() const
+{
+    return {txtFName, txtFZoneHour, txtFZoneMinute, txtFLD, txtFLM, txtFLoD, txtFLoM, txtFCity, txtFState,
+            txtFCountry, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM, cboFSS, optFNorth, optFSouth, optFEast,
+            optFWest, chkFDST};
+}
+
+void frmMainKundali::Form_Load()
+{
+    step([this] { InputWindow::Form_Load(); });
+    step([this] {
+        FillNumberList(cboMDate, 1, 31);
+        FillNumberList(cboFDate, 1, 31);
+    });
+    step([this] {
+        FillMonthList(cboMMonth);
+        FillMonthList(cboFMonth);
+    });
+    step([this] {
+        FillNumberList(cboMYear, 1900, 2050);
+        FillNumberList(cboFYear, 1900, 2050);
+    });
+    step([this] {
+        FillNumberList(cboMHH, 0, 24);
+        FillNumberList(cboFHH, 0, 24);
+    });
+    step([this] {
+        FillNumberList(cboMMM, 0, 59);
+        FillNumberList(cboFMM, 0, 59);
+        FillNumberList(cboMSS, 0, 59);
+        FillNumberList(cboFSS, 0, 59);
+    });
+    for (QComboBox* c : {cboMDate, cboMMonth, cboMYear, cboFDate, cboFMonth, cboFYear, cboMHH, cboMMM, cboMSS,
+                         cboFHH, cboFMM, cboFSS})
+        c->setCurrentIndex(0);
+    txtMName->setFocus();
+}
+
+void frmMainKundali::Form_Unload()
+{
+    step([this] { InputWindow::Form_Unload(); });
+}
+
+// ---- Key filters -----------------------------------------------------------
+
+frmMainKundali::KeyFamily frmMainKundali::keyFamily(const QObject* box) const
+{
+    if (box == txtMName || box == txtFName)
+        return KeyFamily::Characters;
+    for (const QObject* b : {txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtFZoneHour,
+                             txtFZoneMinute, txtFLD, txtFLM, txtFLoD, txtFLoM})
+        if (box == b)
+            return KeyFamily::Numbers;
+    return KeyFamily::None;
+}
+
+void frmMainKundali::KeyPress(KeyFamily family, int& KeyAscii)
+{
+    const bool editing = KeyAscii == 8 || KeyAscii == 127;
+    if (family == KeyFamily::Numbers) {
+        if ((KeyAscii >= '0' && KeyAscii <= '9') || editing)
+            return;
+        KeyAscii = 0;
+        desktop().MsgBox(OnlyNumbersMessage, MsgButtons::OK, MsgIcon::Critical);
+    } else if (family == KeyFamily::Characters) {
+        if ((KeyAscii >= 'A' && KeyAscii <= 'Z') || (KeyAscii >= 'a' && KeyAscii <= 'z') || KeyAscii == ' ' || editing)
+            return;
+        KeyAscii = 0;
+        desktop().MsgBox(OnlyCharactersMessage, MsgButtons::OK, MsgIcon::Critical);
+    }
+}
+
+bool frmMainKundali::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return InputWindow::eventFilter(watched, event);
+    const KeyFamily family = keyFamily(watched);
+    if (family == KeyFamily::None)
+        return false;
+    int KeyAscii = typedCode(static_cast<QKeyEvent*>(event));
+    if (KeyAscii < 0)
+        return false;
+    try {
+        KeyPress(family, KeyAscii);
+    } catch (...) {
+    }
+    return KeyAscii == 0; // a refused key goes no further
+}
+
+// ---- Validation ------------------------------------------------------------
+
+bool frmMainKundali::ValidateKundaliInput()
+{
+    if (vc::state().ReadingLoadedFromFile)
+        return true;
+
+    auto failText = [](QLineEdit* box, const char* message) {
+        if (!box->text().isEmpty())
+            return false;
+        desktop().MsgBox(QString::fromLatin1(message), MsgButtons::OK, MsgIcon::Critical);
+        box->setFocus();
+        return true;
+    };
+    auto failOptions = [](QRadioButton* a, QRadioButton* b, const char* message) {
+        if (a->isChecked() || b->isChecked())
+            return false;
+        desktop().MsgBox(QString::fromLatin1(message), MsgButtons::OK, MsgIcon::Critical);
+        a->setChecked(true);
+        return true;
+    };
+    // The messages that differ between the persons are the name, zone and
+    // longitude-minutes ones.
+    auto failPerson = [&](const Person& p, bool isBoy) {
+        const std::pair<QLineEdit*, const char*> tests[] = {
+            {p.name, isBoy ? "Please Enter Your Name" : "Please Enter Your Partner's Name"},
+            {p.zoneHour, isBoy ? "Please Enter Your Hour Of Time Zone" : "Please Enter Your Partner's Hour Of Time Zone"},
+            {p.zoneMinute,
+             isBoy ? "Please Enter Your Minute Of Time Zone" : "Please Enter Your Partner's Minute Of Time Zone"},
+            {p.latDeg, "Please Enter Degree in Latitude"},
+            {p.latMin, "Please Enter Minutes in Latitude"},
+            {p.longDeg, "Please Enter Degree in Longitude"},
+            {p.longMin, isBoy ? "Please Enter Minute in Longitude" : "Please Enter Minutes in Longitude"},
+            {p.city, "Please Enter City"},
+            {p.state, "Please Enter State"},
+            {p.country, "Please Enter Country"},
+        };
+        for (const auto& [box, message] : tests)
+            if (failText(box, message))
+                return true;
+        return failOptions(p.north, p.south, "Please Select Direction For The Latitude") ||
+               failOptions(p.east, p.west, "Please Select Direction For The Longitude");
+    };
+    auto failDate = [](const Person& p, bool isBoy) {
+        const auto verdict = dateentry::Check(p.month->currentIndex(), p.date->currentIndex(),
+                                              dateentry::YearFromText(p.year->currentText().toStdString()));
+        const char* message = nullptr;
+        if (verdict == dateentry::Verdict::FebruaryRefused)
+            message = isBoy ? "Please Enter Your Correct Date Or Month!" : "Please Enter Your Partner's Correct Date Or Month!";
+        else if (verdict == dateentry::Verdict::ThirtyFirstRefused)
+            message = isBoy ? "Please Enter Your Correct Date Or Month !"
+                            : "Please Enter Your Partner's Correct Date Or Month !";
+        if (!message)
+            return false;
+        desktop().MsgBox(QString::fromLatin1(message), MsgButtons::OK, MsgIcon::Information);
+        return true;
+    };
+    return !(failPerson(boy(), true) || failPerson(girl(), false) || failDate(boy(), true) || failDate(girl(), false));
+}
+
+// ---- The calculation -------------------------------------------------------
+
+void frmMainKundali::ReadPerson(const Person& p, vc::KundaliPersonDetails& d, std::string& moonSign,
+                                std::string& nakshatra)
+{
+    using kundaliinput::AbsoluteWholeNumber16;
+    using kundaliinput::WholeNumber16;
+    using kundaliinput::WholeNumber32;
+
+    step([&] { d.Name = trimmedText(p.name->text()); });
+    step([&] { d.BirthDay = trimmedText(p.date->currentText()); });
+    step([&] { d.BirthMonth = trimmedText(p.month->currentText()); });
+    step([&] { d.BirthYear = trimmedText(p.year->currentText()); });
+    // A text that is no number leaves its field as it was.
+    auto set32 = [](std::int32_t& field, const QComboBox* list) {
+        if (const auto v = WholeNumber32(trimmedText(list->currentText())))
+            field = *v;
+    };
+    step([&] { set32(d.BirthHour, p.hour); });
+    step([&] { set32(d.BirthMinute, p.minute); });
+    step([&] { set32(d.BirthSecond, p.second); });
+    step([&] {
+        d.BirthPlace = trimmedText(p.city->text()) + ", " + trimmedText(p.state->text()) + ", " +
+                       trimmedText(p.country->text());
+    });
+
+    engine::SiderealModule& e = engine::modEphemeris();
+    engine::BirthRecord& b = e.BirthData;
+    auto set16 = [](engine::Int16& field, std::optional<std::int16_t> v) {
+        if (v)
+            field = *v;
+    };
+    step([&] {
+        if (p.month->currentIndex() >= 0)
+            b.Month = static_cast<engine::Int16>(p.month->currentIndex() + 1);
+    });
+    step([&] { set16(b.Day, WholeNumber16(trimmedText(p.date->currentText()))); });
+    step([&] { set16(b.Year, WholeNumber16(trimmedText(p.year->currentText()))); });
+    step([&] { set16(b.Hour, WholeNumber16(trimmedText(p.hour->currentText()))); });
+    step([&] { set16(b.Minute, WholeNumber16(trimmedText(p.minute->currentText()))); });
+    step([&] { set16(b.ZoneHours, AbsoluteWholeNumber16(trimmedText(p.zoneHour->text()))); });
+    step([&] { set16(b.ZoneMinutes, AbsoluteWholeNumber16(trimmedText(p.zoneMinute->text()))); });
+    step([&] { set16(b.LongitudeDegrees, WholeNumber16(trimmedText(p.longDeg->text()))); });
+    step([&] { set16(b.LongitudeMinutes, WholeNumber16(trimmedText(p.longMin->text()))); });
+    step([&] { set16(b.LatitudeDegrees, WholeNumber16(trimmedText(p.latDeg->text()))); });
+    step([&] { set16(b.LatitudeMinutes, WholeNumber16(trimmedText(p.latMin->text()))); });
+    b.IsEast = p.east->isChecked() ? -1 : 0;
+    b.IsSouth = p.south->isChecked() ? -1 : 0;
+    b.IsDaylightSaving = p.dst->checkState() != Qt::Unchecked ? -1 : 0;
+
+    // A run that fails leaves this person without a moon, never with the
+    // one of the person before.
+    e.MoonRashi.clear();
+    e.MoonNakshatra.clear();
+    step([&] { e.CalculateAscendant(); });
+    step([&] { e.CalculateMoonAndDasha(); });
+    moonSign = e.MoonRashi;
+    nakshatra = e.MoonNakshatra;
+}
+
+void frmMainKundali::ReadBoyDetails()
+{
+    auto& s = vc::state();
+    ReadPerson(boy(), s.Boy, s.BoyMoonSign, s.BoyNakshatra);
+}
+
+void frmMainKundali::ReadGirlDetails()
+{
+    auto& s = vc::state();
+    ReadPerson(girl(), s.Girl, s.GirlMoonSign, s.GirlNakshatra);
+}
+
+void frmMainKundali::cmdCalculate_Click()
+{
+    bool valid = false;
+    try {
+        valid = ValidateKundaliInput();
+    } catch (...) {
+    }
+    if (!valid)
+        return;
+
+    auto& s = vc::state();
+    if (s.ReadingLoadedFromFile) {
+        s.ReadingLoadedFromFile = false;
+    } else {
+        ReadBoyDetails();
+        ReadGirlDetails();
+        step([&] { kundaliinput::ToEnglishSignName(s.BoyMoonSign); });
+        step([&] { kundaliinput::ToEnglishSignName(s.GirlMoonSign); });
+    }
+
+    // Each procedure gets its own copies (taken by value).
+    step([&] { vc::ComputeVarnaKuta(s.BoyMoonSign, s.GirlMoonSign); });
+    step([&] { vc::ComputeVasyaKuta(s.BoyMoonSign, s.GirlMoonSign); });
+    step([&] { vc::ComputeMaitriKuta(s.BoyMoonSign, s.GirlMoonSign); });
+    step([&] { vc::ComputeRashiKuta(s.BoyMoonSign, s.GirlMoonSign); });
+    step([&] { vc::ComputeTaraKuta(s.BoyNakshatra, s.GirlNakshatra); });
+    step([&] { vc::ComputeGanaKuta(s.BoyNakshatra, s.GirlNakshatra); });
+    step([&] { vc::ComputeNadiKuta(s.BoyNakshatra, s.GirlNakshatra); });
+    step([&] { vc::ComputeYoniKuta(s.BoyNakshatra, s.GirlNakshatra); });
+
+    // The result window's pages and interpretation box start empty: a
+    // window left over from before would be written twice.
+    step([] {
+        if (forms::isLoaded<frmVedicResult>())
+            forms::unload<frmVedicResult>();
+    });
+    step([&] { ShowRashiInformation(KundaliPerson::Boy, std::string(s.BoyMoonSign)); });
+    step([&] { ShowRashiInformation(KundaliPerson::Girl, std::string(s.GirlMoonSign)); });
+    step([&] { ShowNakshatraInformation(KundaliPerson::Boy, std::string(s.BoyNakshatra)); });
+    step([&] { ShowNakshatraInformation(KundaliPerson::Girl, std::string(s.GirlNakshatra)); });
+    step([] { vc::BuildKutaSummary(); });
+
+    step([&] {
+        frmVedicResult& result = forms::get<frmVedicResult>();
+        auto& cells = s.KutaScoreTable;
+        auto write = [&](int i, const std::string& text) {
+            cells[static_cast<std::size_t>(i)] = text;
+            result.lblVarna[static_cast<std::size_t>(i)]->setText(QString::fromStdString(text));
+        };
+        for (int r = 0; r < vc::KutaCount; ++r) {
+            const auto row = static_cast<std::size_t>(r);
+            write(5 * r, s.Classes.boy(r));
+            write(5 * r + 1, s.Classes.girl(r));
+            write(5 * r + 2, std::to_string(r + 1));
+            write(5 * r + 3, s.KutaPoints[row]);
+            write(5 * r + 4, s.KutaAreaOfLife[row]);
+        }
+        write(40, "36");
+
+        // The total is taken from the cells as the window shows them.
+        std::array<std::string, vc::ScoreTableCells> shown;
+        for (int r = 0; r < vc::KutaCount; ++r) {
+            const auto i = static_cast<std::size_t>(5 * r + 3);
+            shown[i] = result.lblVarna[i]->text().toStdString();
+        }
+        if (const auto total = vc::ScoreTableTotal(shown))
+            s.KutaTotal = static_cast<std::int16_t>(*total);
+        write(41, std::to_string(s.KutaTotal));
+        write(43, vc::KutaSummarySentence(result.lblVarna[41]->text().toStdString()));
+        write(42, std::string(vc::KutaVerdict(s.KutaTotal)));
+    });
+    step([] { WriteMatchReport(forms::get<frmVedicResult>().RTB, false); });
+    step([] { forms::get<frmVedicResult>().Show(); });
+    step([this] { Unload(); });
+    step([] { HideWelcomePanel(); });
+}
+
+void frmMainKundali::mnuCalculate_Click()
+{
+    cmdCalculate_Click();
+}
+
+// ---- Opening a saved reading ------------------------------------------------
+
+void frmMainKundali::cmdOpen_Click()
+{
+    try {
+        CD.Filter = QStringLiteral("Vorlaine Free Astrology Kundali Match (*.kun)|*.kun");
+        CD.FilterIndex = 2;
+        CD.DefaultExt = QStringLiteral("kun");
+        CD.Flags = cdl::HideReadOnly | FileMustExist | cdl::NoReadOnlyReturn; // 36868
+        CD.DialogTitle = QStringLiteral("Select the source file");
+        CD.FileName.clear();
+        CD.CancelError = true;
+        if (!desktop().ShowOpen(CD))
+            return;
+        const QString name = CD.FileName;
+        if (name.isEmpty())
+            return;
+
+        // Only a reading as the program writes it is taken: two sign names,
+        // then two nakshatra names. Anything else changes nothing.
+        std::array<std::string, 4> values;
+        bool readable = name.endsWith(QStringLiteral("kun"));
+        if (readable) {
+            QFile file(name);
+            QByteArray bytes;
+            if (file.open(QIODevice::ReadOnly))
+                bytes = file.read(4096); // far more than four names take
+            const auto lines = kundaliinput::SplitReadingLines(std::string_view(bytes.constData(),
+                                                                                static_cast<std::size_t>(bytes.size())));
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const QByteArray line(lines[i].data(), static_cast<qsizetype>(lines[i].size()));
+                values[i] = DecodeText(cp1252::toUnicode(line)).toStdString();
+            }
+            readable = kundaliinput::IsValidReading(values);
+        }
+        if (!readable) {
+            desktop().MsgBox(QStringLiteral("Please Check The File."), MsgButtons::OK, MsgIcon::Critical);
+            return;
+        }
+
+        auto& s = vc::state();
+        // The file holds no people: the match shows none.
+        s.Boy = vc::KundaliPersonDetails{};
+        s.Girl = vc::KundaliPersonDetails{};
+        s.ReadingLoadedFromFile = true;
+        s.BoyMoonSign = values[0];
+        s.GirlMoonSign = values[1];
+        s.BoyNakshatra = values[2];
+        s.GirlNakshatra = values[3];
+    } catch (...) {
+        return;
+    }
+    cmdCalculate_Click();
+}
+
+// ---- Other handlers ---------------------------------------------------------
+
+void frmMainKundali::cmdExit_Click()
+{
+    step([this] { Unload(); });
+}
+
+void frmMainKundali::mnuExit_Click()
+{
+    step([this] { Unload(); });
+}
+
+void frmMainKundali::cmdMaleBrowse_Click()
+{
+    step([this] { SearchPlaceCoordinates(txtMCity, txtMState, txtMCountry, PageAddress(QStringLiteral("home-page"))); });
+}
+
+void frmMainKundali::cmdFemaleBrowse_Click()
+{
+    step([this] { SearchPlaceCoordinates(txtFCity, txtFState, txtFCountry, PageAddress(QStringLiteral("home-page"))); });
+}
+
+void frmMainKundali::lblMTZHelp_Click()
+{
+    vc::IsMaleTimeZone = true;
+    step([] { forms::get<frmTimeZone>().ShowModal(); });
+}
+
+void frmMainKundali::lblFTZHelp_Click()
+{
+    vc::IsMaleTimeZone = false;
+    step([] { forms::get<frmTimeZone>().ShowModal(); });
+}
+
+void frmMainKundali::Label61_Click()
+{
+    step([] { OpenHomePage(); });
+}
+
+void frmMainKundali::mnuOnline_Click()
+{
+    step([] { OpenHelpPage(); });
+}
+
+void frmMainKundali::mnuVisit_Click()
+{
+    step([] { OpenHomePage(); });
+}
+
+void frmMainKundali::mnuUpdate_Click()
+{
+    step([] { OpenUpdatePage(); });
+}
+
+void frmMainKundali::mnuAbout_Click()
+{
+    ShowAboutBox();
+}

@@ -1,0 +1,120 @@
+#include "frmSaveKundali.h"
+
+#include "modVedicCompatibility.h"
+
+#include "ClickLabel.h"
+#include "Cp1252.h"
+#include "RichTextBox.h"
+#include "TwipsLayout.h"
+#include "modHelp.h"
+
+#include <QPushButton>
+#include <QSaveFile>
+
+using namespace platform;
+
+namespace {
+
+QFont verdana(double points)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(points);
+    return f;
+}
+
+ClickLabel* linkLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new ClickLabel(text, parent);
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+} // namespace
+
+frmSaveKundali::frmSaveKundali()
+    : ReportWindow(FormName, QStringLiteral("Vorlaine Astrology Kundali Match"), Kind::Dialog)
+{
+    setFont(verdana(8.25));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 147, 49));
+    setPalette(pal);
+
+    // A little taller than designed, so the letters' tails are not cut off.
+    Label14 = linkLabel(QStringLiteral("Join the Vorlaine astrology forum"), this);
+    placeTwips(Label14, 1747, 0, 4230, 200);
+    Label1 = linkLabel(QStringLiteral("Visit www.vorlaine.example"), this);
+    placeTwips(Label1, 1867, 190, 3990, 200);
+    connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
+    connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
+
+    RTB->setFont(verdana(9.75));
+    placeTwips(RTB, 30, 390, 7665, 6135);
+    placeTwips(cmdSave, 5400, 6570, 1125, 345);
+    placeTwips(cmdPrint, 6555, 6570, 1125, 345);
+    setClientSizeTwips(7725, 7545);
+}
+
+QByteArray frmSaveKundali::ReadingFileBytes()
+{
+    const auto& s = modVedicCompatibility::state();
+    QByteArray bytes;
+    for (const std::string* value : {&s.BoyMoonSign, &s.GirlMoonSign, &s.BoyNakshatra, &s.GirlNakshatra}) {
+        bytes += cp1252::fromUnicode(EncodeText(QString::fromStdString(*value)));
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void frmSaveKundali::cmdSave_Click()
+{
+    QString path;
+    QString why;
+    try {
+        CD.Filter = QStringLiteral("Rich Text Format | *.kun");
+        CD.FilterIndex = 2;
+        CD.DefaultExt = QStringLiteral("kun");
+        CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
+        CD.DialogTitle = ApplicationTitle;
+        CD.FileName.clear();
+        CD.CancelError = true;
+        if (!desktop().ShowSave(CD))
+            return; // cancelled: nothing written, nothing said
+        path = CD.FileName;
+
+        // Only the reading goes into the file, and it replaces an existing
+        // file only once it is completely written. The explicit flush
+        // matters: a commit after a failed buffered write would still put the
+        // short temporary file in the old one's place.
+        const QByteArray bytes = ReadingFileBytes();
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            why = file.errorString();
+        } else if (file.write(bytes) != bytes.size() || !file.flush()) {
+            why = file.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            why = file.errorString();
+        }
+        if (why.isEmpty())
+            return;
+    } catch (...) {
+        if (path.isEmpty())
+            return;
+        why = QStringLiteral("unexpected error");
+    }
+    desktop().MsgBox(QStringLiteral("The reading was not saved to \"%1\": %2").arg(path, why), MsgButtons::OK,
+                     MsgIcon::Critical);
+}
+
+void frmSaveKundali::Label1_Click()
+{
+    OpenHomePage();
+}
+
+void frmSaveKundali::Label14_Click()
+{
+    OpenHomePage();
+}
