@@ -119,36 +119,7 @@ private:
     void clearMarks()
     {
         busy_ = true;
-        QTextDocument* doc = box_->document();
-        // The marked runs are collected first: changing a format while
-        // walking the fragments merges and splits them under the iterator.
-        struct Run {
-            int position, length;
-            QTextCharFormat format;
-        };
-        std::vector<Run> marked;
-        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment frag = it.fragment();
-                if (frag.charFormat().property(AutoLinkProperty).toBool())
-                    marked.push_back({frag.position(), frag.length(), frag.charFormat()});
-            }
-        }
-        for (const Run& run : marked) {
-            const QTextCharFormat& f = run.format;
-            QTextCursor c(doc);
-            c.setPosition(run.position);
-            c.setPosition(run.position + run.length, QTextCursor::KeepAnchor);
-            QTextCharFormat plain = f;
-            plain.setAnchor(false);
-            plain.clearProperty(QTextFormat::AnchorHref);
-            plain.clearProperty(AutoLinkProperty);
-            plain.setForeground(f.property(SavedForegroundProperty).value<QBrush>());
-            plain.setFontUnderline(f.property(SavedUnderlineProperty).toBool());
-            plain.clearProperty(SavedForegroundProperty);
-            plain.clearProperty(SavedUnderlineProperty);
-            c.setCharFormat(plain);
-        }
+        RichTextBox::RemoveLinkStyling(box_->document());
         busy_ = false;
     }
 

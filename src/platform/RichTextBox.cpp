@@ -9,6 +9,7 @@
 #include <QTextFragment>
 
 #include <cmath>
+#include <vector>
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
@@ -135,23 +136,41 @@ void appendEscaped(QByteArray& out, const QString& text)
 
 } // namespace
 
+void RichTextBox::RemoveLinkStyling(QTextDocument* doc)
+{
+    // The marked runs are collected first: changing a format while walking
+    // the fragments merges and splits them under the iterator.
+    struct Run {
+        int position, length;
+        QTextCharFormat format;
+    };
+    std::vector<Run> marked;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            if (frag.charFormat().property(AutoLinkProperty).toBool())
+                marked.push_back({frag.position(), frag.length(), frag.charFormat()});
+        }
+    for (const Run& run : marked) {
+        QTextCharFormat plain = run.format;
+        plain.setAnchor(false);
+        plain.clearProperty(QTextFormat::AnchorHref);
+        plain.clearProperty(AutoLinkProperty);
+        plain.setForeground(run.format.property(SavedForegroundProperty).value<QBrush>());
+        plain.setFontUnderline(run.format.property(SavedUnderlineProperty).toBool());
+        plain.clearProperty(SavedForegroundProperty);
+        plain.clearProperty(SavedUnderlineProperty);
+        QTextCursor c(doc);
+        c.setPosition(run.position);
+        c.setPosition(run.position + run.length, QTextCursor::KeepAnchor);
+        c.setCharFormat(plain);
+    }
+}
+
 std::unique_ptr<QTextDocument> RichTextBox::OutputDocument() const
 {
     std::unique_ptr<QTextDocument> doc(document()->clone());
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment frag = it.fragment();
-            QTextCharFormat f = frag.charFormat();
-            if (!f.property(AutoLinkProperty).toBool())
-                continue;
-            f.setForeground(f.property(SavedForegroundProperty).value<QBrush>());
-            f.setFontUnderline(f.property(SavedUnderlineProperty).toBool());
-            QTextCursor c(doc.get());
-            c.setPosition(frag.position());
-            c.setPosition(frag.position() + frag.length(), QTextCursor::KeepAnchor);
-            c.setCharFormat(f);
-        }
-    }
+    RemoveLinkStyling(doc.get());
     return doc;
 }
 

@@ -38,6 +38,9 @@ public:
     static constexpr int AutoLinkProperty = QTextFormat::UserProperty + 17;
     static constexpr int SavedForegroundProperty = QTextFormat::UserProperty + 18;
     static constexpr int SavedUnderlineProperty = QTextFormat::UserProperty + 19;
+    // Gives every marked run its own colour and underline back and drops
+    // its link.
+    static void RemoveLinkStyling(QTextDocument* doc);
     // A copy of the document with every run in its own colour and underline,
     // as it is saved and printed.
     std::unique_ptr<QTextDocument> OutputDocument() const;
