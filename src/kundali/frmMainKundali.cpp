@@ -59,6 +59,7 @@ QFont msSansSerif()
 {
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(8.25);
+    f.setBold(false); // set, or the person frame's bold caption font passes down
     return f;
 }
 
@@ -234,6 +235,10 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
             a->setChecked(true);
             for (QWidget* w : {static_cast<QWidget*>(f), static_cast<QWidget*>(a), static_cast<QWidget*>(b)})
                 w->setFont(msSansSerif());
+            // Two rows of the usual round buttons do not fit the designed
+            // height; slightly smaller ones are drawn whole.
+            for (QRadioButton* o : {a, b})
+                o->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: 12px; height: 12px; }"));
             return f;
         };
         caption(QStringLiteral("Latitude:"), captionLeft, 1860, 1000);

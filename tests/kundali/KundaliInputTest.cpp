@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <functional>
@@ -164,6 +166,32 @@ TEST_F(KundaliInput, OpensWithItsControlsCaptionsAndLists)
     EXPECT_FALSE(w.chkFDST->isChecked());
     EXPECT_EQ(w.optMNorth->parentWidget(), w.Frame3);
     EXPECT_EQ(w.optFWest->parentWidget(), w.Frame7);
+}
+
+TEST_F(KundaliInput, DirectionOptionsAreRegularAndShowWhole)
+{
+    frmMainKundali& w = shownInput();
+    const std::pair<QRadioButton*, QRadioButton*> pairs[] = {
+        {w.optMNorth, w.optMSouth}, {w.optMEast, w.optMWest}, {w.optFNorth, w.optFSouth}, {w.optFEast, w.optFWest}};
+    for (const auto& [a, b] : pairs) {
+        QWidget* frame = a->parentWidget();
+        EXPECT_FALSE(frame->font().bold()) << frame->objectName().toStdString();
+        for (QRadioButton* o : {a, b}) {
+            SCOPED_TRACE(o->text().toStdString());
+            // Not the bold of the person frame's caption.
+            EXPECT_FALSE(o->font().bold());
+            EXPECT_DOUBLE_EQ(o->font().pointSizeF(), 8.25);
+            // The round button is drawn whole, inside the option and its frame.
+            QStyleOptionButton opt;
+            opt.initFrom(o);
+            opt.text = o->text();
+            const QRect dot = o->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, o);
+            EXPECT_TRUE(o->rect().contains(dot)) << dot.height() << " in " << o->height();
+            EXPECT_TRUE(frame->rect().contains(o->geometry()));
+            EXPECT_LE(o->fontMetrics().horizontalAdvance(o->text()) + dot.right() + 4, o->width());
+        }
+        EXPECT_FALSE(a->geometry().intersects(b->geometry()));
+    }
 }
 
 TEST_F(KundaliInput, TabOrderRunsAsDesignedAndTheNameHasTheFocus)
