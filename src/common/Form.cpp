@@ -106,12 +106,14 @@ QWidget* Form::frame()
 void Form::setLeft(float twips)
 {
     left_ = twips;
+    placed_ = true;
     applyGeometry();
 }
 
 void Form::setTop(float twips)
 {
     top_ = twips;
+    placed_ = true;
     applyGeometry();
 }
 
@@ -160,11 +162,17 @@ void Form::Show()
             area->setActiveSubWindow(sub_);
     }
     if (kind_ == Kind::Dialog && !isVisible()) {
-        // A dialog opens in the middle of the screen.
+        // A dialog that placed itself opens there, on the screen; any other
+        // in the middle of the screen.
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r = frameGeometry();
-            r.moveCenter(screen->availableGeometry().center());
-            move(r.topLeft());
+            const QRect area = screen->availableGeometry();
+            if (placed_) {
+                move(area.topLeft() + QPoint(twipsToPixelsX(left_), twipsToPixelsY(top_)));
+            } else {
+                QRect r = frameGeometry();
+                r.moveCenter(area.center());
+                move(r.topLeft());
+            }
         }
     }
     show();
@@ -241,9 +249,9 @@ void Form::Unload()
 void Form::hideEvent(QHideEvent* e)
 {
     QWidget::hideEvent(e);
-    // A minimised main window hides its children too; only a real hide ends
-    // a modal show.
-    if (!e->spontaneous())
+    // A minimised main window hides its children too, and a minimised child
+    // hides its own contents; only a real hide ends a modal show.
+    if (!e->spontaneous() && !(sub_ && sub_->isMinimized()))
         emit hiddenSignal();
 }
 

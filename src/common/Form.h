@@ -75,6 +75,7 @@ private:
     QPointer<QMdiSubWindow> sub_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool modal_ = false;
+    bool placed_ = false; // Left or Top set by the window itself
     QList<QMenu*> menus_;
 };
 

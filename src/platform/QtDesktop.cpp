@@ -75,7 +75,11 @@ QStringList qtNameFilters(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1].trimmed();
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns);
+        const QString name = parts[i].trimmed();
+        // A description that already shows its patterns keeps them once.
+        out << (name.contains(QStringLiteral("(") + patterns + QStringLiteral(")"))
+                    ? name
+                    : QStringLiteral("%1 (%2)").arg(name, patterns));
     }
     return out;
 }

@@ -188,6 +188,7 @@ TEST_F(RealInput, AModalReportWindowBlocksTheRestOfTheProgram)
 
     forms::setModalLoops(true);
     bool backWorked = true, launched = true, closeRefused = false, reportTakesInput = false;
+    bool stillModalWhenMinimised = false;
     whileModal(
         [&] {
             realClick(result.cmdBack);
@@ -198,12 +199,21 @@ TEST_F(RealInput, AModalReportWindowBlocksTheRestOfTheProgram)
             reportTakesInput = forms::get<frmSaveZodiac>().cmdPrint->isEnabled() &&
                                forms::get<frmSaveZodiac>().cmdPrint->isEnabledTo(&m);
         },
-        [] { forms::unload<frmSaveZodiac>(); });
+        [&] {
+            // Minimising the report does not end its wait: the loop is still
+            // there to run the next timer.
+            forms::get<frmSaveZodiac>().frame()->showMinimized();
+            QTimer::singleShot(0, [&] {
+                stillModalWhenMinimised = forms::modalWindowOpen() && !result.cmdBack->isEnabledTo(&m);
+                forms::unload<frmSaveZodiac>();
+            });
+        });
     QTest::mouseClick(result.cmdSave, Qt::LeftButton); // returns when the report is gone
     EXPECT_FALSE(backWorked);
     EXPECT_FALSE(launched);
     EXPECT_TRUE(closeRefused);
     EXPECT_TRUE(reportTakesInput);
+    EXPECT_TRUE(stillModalWhenMinimised);
     EXPECT_EQ(exitCalls, 0);
     // Afterwards the result window answers again.
     EXPECT_TRUE(result.cmdBack->isEnabledTo(&m));
