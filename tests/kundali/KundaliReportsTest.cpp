@@ -1,4 +1,5 @@
 #include "KundaliResultFixture.h"
+#include "ReportFiles.h"
 
 #include "frmSaveKundali.h"
 #include "KundaliContent.h"
@@ -98,14 +99,7 @@ void expectBoxHolds(const RichTextBox* box, const KundaliReport& runs)
     EXPECT_EQ(mismatches, 0);
 }
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using reportfiles::run;
 
 QStringList boldTexts(const QString& html)
 {
@@ -119,20 +113,7 @@ QStringList boldTexts(const QString& html)
     return out;
 }
 
-// Prints into a PDF file, as a printer would on paper.
-class PdfDesktop : public FakeDesktop {
-public:
-    QString pdfPath;
-    bool PrintDocument(const QTextDocument& doc, const QString& jobName) override
-    {
-        FakeDesktop::PrintDocument(doc, jobName);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        platform::printDocument(doc, printer);
-        return true;
-    }
-};
+using reportfiles::PdfDesktop;
 
 const QStringList RashiLabels = {
     "Vedic Name: ",     "English Name: ",   "Rulling Planet: ",         "Symbol: ",

@@ -1,4 +1,5 @@
 #include "NumerologyFixture.h"
+#include "ReportFiles.h"
 
 #include "NumerologyNumbers.h"
 #include "modRTB.h"
@@ -23,14 +24,7 @@ QString pairText(int key)
     return QString::fromStdString(NumerologyNumbers::GetNumberPairDescription(std::to_string(key)));
 }
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using reportfiles::run;
 
 // The comprehensive document of asha() and ben(): life paths 5 and 2,
 // destiny numbers 4 and 5.

@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "QtDesktop.h"
 #include "RichTextBox.h"
+#include "ReportFiles.h"
 #include "ShellFixture.h"
 #include "modRTB.h"
 
@@ -19,29 +20,9 @@
 
 namespace {
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using reportfiles::run;
 
-// Prints into a PDF file, as a printer would on paper.
-class PdfDesktop : public FakeDesktop {
-public:
-    QString pdfPath;
-    bool PrintDocument(const QTextDocument& doc, const QString& jobName) override
-    {
-        FakeDesktop::PrintDocument(doc, jobName);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        platform::printDocument(doc, printer);
-        return true;
-    }
-};
+using reportfiles::PdfDesktop;
 
 class SunSignReport : public ShellFixture {
 protected:
