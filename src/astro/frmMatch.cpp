@@ -417,19 +417,9 @@ bool frmMatch::validatePerson(const Person& p, bool first)
 
 bool frmMatch::validateDate(const Person& p, bool first)
 {
-    const auto verdict = dateentry::Check(p.month->currentIndex(), p.date->currentIndex(),
-                                          dateentry::YearFromText(p.year->currentText().toStdString()));
-    const QString who = first ? QStringLiteral("Please Enter Your Correct Date Or Month")
-                              : QStringLiteral("Please Enter Your Partner's Correct Date Or Month");
-    if (verdict == dateentry::Verdict::FebruaryRefused) {
-        desktop().MsgBox(who + QStringLiteral("!"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    if (verdict == dateentry::Verdict::ThirtyFirstRefused) {
-        desktop().MsgBox(who + QStringLiteral(" !"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    return true;
+    return DateListsAccepted(p.month, p.date, p.year,
+                             first ? QStringLiteral("Please Enter Your Correct Date Or Month")
+                                   : QStringLiteral("Please Enter Your Partner's Correct Date Or Month"));
 }
 
 bool frmMatch::ValidateMatchInput()

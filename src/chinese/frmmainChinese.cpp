@@ -165,17 +165,7 @@ void frmmainChinese::Form_Load()
 
 bool frmmainChinese::validateDate(QComboBox* month, QComboBox* day, QComboBox* year)
 {
-    const auto verdict = dateentry::Check(month->currentIndex(), day->currentIndex(),
-                                          dateentry::YearFromText(year->currentText().toStdString()));
-    if (verdict == dateentry::Verdict::FebruaryRefused) {
-        desktop().MsgBox(QStringLiteral("Please Enter Correct Date Or Month!"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    if (verdict == dateentry::Verdict::ThirtyFirstRefused) {
-        desktop().MsgBox(QStringLiteral("Please Enter Correct Date Or Month !"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    return true;
+    return DateListsAccepted(month, day, year);
 }
 
 bool frmmainChinese::ValidateChineseInput()

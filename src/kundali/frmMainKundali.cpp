@@ -476,18 +476,9 @@ bool frmMainKundali::ValidateKundaliInput()
                failOptions(p.east, p.west, "Please Select Direction For The Longitude");
     };
     auto failDate = [](const Person& p, bool isBoy) {
-        const auto verdict = dateentry::Check(p.month->currentIndex(), p.date->currentIndex(),
-                                              dateentry::YearFromText(p.year->currentText().toStdString()));
-        const char* message = nullptr;
-        if (verdict == dateentry::Verdict::FebruaryRefused)
-            message = isBoy ? "Please Enter Your Correct Date Or Month!" : "Please Enter Your Partner's Correct Date Or Month!";
-        else if (verdict == dateentry::Verdict::ThirtyFirstRefused)
-            message = isBoy ? "Please Enter Your Correct Date Or Month !"
-                            : "Please Enter Your Partner's Correct Date Or Month !";
-        if (!message)
-            return false;
-        desktop().MsgBox(QString::fromLatin1(message), MsgButtons::OK, MsgIcon::Information);
-        return true;
+        return !DateListsAccepted(p.month, p.date, p.year,
+                                  isBoy ? QStringLiteral("Please Enter Your Correct Date Or Month")
+                                        : QStringLiteral("Please Enter Your Partner's Correct Date Or Month"));
     };
     return !(failPerson(boy(), true) || failPerson(girl(), false) || failDate(boy(), true) || failDate(girl(), false));
 }

@@ -289,8 +289,7 @@ bool frmMainMoonSigncompatibility::ValidateMoonSignInput()
     struct Block {
         Check fields[5];
         QComboBox *month, *day, *year;
-        const char* february;
-        const char* thirtyFirst;
+        const char* dateStem;
     };
     const Block blocks[2] = {
         {{{txtMName, -1, "Please Enter Your Name"},
@@ -299,14 +298,14 @@ bool frmMainMoonSigncompatibility::ValidateMoonSignInput()
           {txtMLatD, 89, "Please Enter Your Value Between 0 And 89 in the Degree of Latitude"},
           {txtMLatM, 59, "Please Enter Your Value Between 0 And 59 in the  Minute of Latitude"}},
          cboMMonth, cboMDate, cboMYear,
-         "Please Enter Your Correct Date Or Month!", "Please Enter Your Correct Date Or Month !"},
+         "Please Enter Your Correct Date Or Month"},
         {{{txtFName, -1, "Please Enter Your Partner's Name"},
           {txtFLonD, 179, "Please Enter Your Partner's Value Between 0 And 179 in the Degree of Longitude"},
           {txtFLonM, 59, "Please Enter Your Partner's Value Between 0 And 59 in the  Minute of Longitude"},
           {txtFLatD, 89, "Please Enter Your Partner's Value Between 0 And 89 in the Degree of Latitude"},
           {txtFLatM, 59, "Please Enter Your Partner's Value Between 0 And 59 in the  Minute of Latitude"}},
          cboFMonth, cboFDate, cboFYear,
-         "Please Enter Your Partner's Correct Date Or Month!", "Please Enter Your Partner's Correct Date Or Month !"},
+         "Please Enter Your Partner's Correct Date Or Month"},
     };
     for (const Block& b : blocks) {
         for (const Check& c : b.fields) {
@@ -318,14 +317,8 @@ bool frmMainMoonSigncompatibility::ValidateMoonSignInput()
                 return false;
             }
         }
-        const auto verdict = dateentry::Check(b.month->currentIndex(), b.day->currentIndex(),
-                                              dateentry::YearFromText(b.year->currentText().toStdString()));
-        if (verdict != dateentry::Verdict::Accepted) {
-            const bool february = verdict == dateentry::Verdict::FebruaryRefused;
-            desktop().MsgBox(QString::fromUtf8(february ? b.february : b.thirtyFirst), MsgButtons::OK,
-                             MsgIcon::Information);
+        if (!DateListsAccepted(b.month, b.day, b.year, QString::fromUtf8(b.dateStem)))
             return false;
-        }
     }
     return true;
 }

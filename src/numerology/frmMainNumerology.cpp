@@ -62,17 +62,7 @@ void append(RichTextBox* box, const QString& text)
 
 bool dateAccepted(const QComboBox* month, const QComboBox* day, const QComboBox* year)
 {
-    const auto verdict = dateentry::Check(month->currentIndex(), day->currentIndex(),
-                                          dateentry::YearFromText(year->currentText().toStdString()));
-    if (verdict == dateentry::Verdict::FebruaryRefused) {
-        desktop().MsgBox(QStringLiteral("Please Enter Correct Date Or Month!"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    if (verdict == dateentry::Verdict::ThirtyFirstRefused) {
-        desktop().MsgBox(QStringLiteral("Please Enter Correct Date Or Month !"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    return true;
+    return DateListsAccepted(month, day, year);
 }
 
 // Only single figures have a pair text: a key such as "011" (the numbers 0

@@ -149,17 +149,7 @@ void frmMainZodiac::Form_Load()
 
 bool frmMainZodiac::validateDate(QComboBox* month, QComboBox* day, QComboBox* year)
 {
-    const auto verdict = dateentry::Check(month->currentIndex(), day->currentIndex(),
-                                          dateentry::YearFromText(year->currentText().toStdString()));
-    if (verdict == dateentry::Verdict::FebruaryRefused) {
-        desktop().MsgBox(QStringLiteral("Please Enter Correct Date Or Month!"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    if (verdict == dateentry::Verdict::ThirtyFirstRefused) {
-        desktop().MsgBox(QStringLiteral("Please Enter Correct Date Or Month !"), MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
-    return true;
+    return DateListsAccepted(month, day, year);
 }
 
 bool frmMainZodiac::ValidateZodiacInput()
