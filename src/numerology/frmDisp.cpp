@@ -11,14 +11,6 @@
 
 #include <QPushButton>
 
-namespace {
-
-const QString Style = QStringLiteral(
-    "frmDisp { background: #fdf3e7; }"
-    "QWidget { font-family: Verdana; font-size: 9pt; }"
-    "QLabel#Label61 { color: #0000cc; text-decoration: underline; }");
-
-} // namespace
 
 QString NumerologySaveTitle()
 {
@@ -37,48 +29,53 @@ void PlaceNumerologyResult(Form& window)
     window.setTop(top);
 }
 
-frmDisp::frmDisp() : ReportWindow(FormName, QStringLiteral("Vorlaine Numerology Compatibility Software"))
+NumerologyResultWindow::NumerologyResultWindow(const char* formName, const QString& caption)
+    : ReportWindow(formName, caption)
 {
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(QStringLiteral("#%1 { background: #fdf3e7; }"
+                                 "QWidget { font-family: Verdana; font-size: 9pt; }"
+                                 "QLabel#Label61 { color: #0000cc; text-decoration: underline; }")
+                      .arg(QString::fromLatin1(formName)));
 
     Label61 = new ClickLabel(QStringLiteral("More free love tests and readings at www.vorlaine.example"), this);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setCursor(Qt::PointingHandCursor);
     Label61->setAlignment(Qt::AlignCenter);
-    placeTwips(Label61, 120, 90, 8760, 300);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
-
-    txtDisp = RTB;
-    txtDisp->setObjectName(QStringLiteral("txtDisp"));
-    txtDisp->setFont(QFont(QStringLiteral("Verdana"), 10));
-    placeTwips(txtDisp, 120, 450, 8760, 3600);
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    placeTwips(cmdBack, 120, 4170, 1300, 420);
-    placeTwips(cmdPrint, 1540, 4170, 1300, 420);
-    placeTwips(cmdSave, 2960, 4170, 1300, 420);
-    setTabOrder(txtDisp, cmdBack);
+    setTabOrder(RTB, cmdBack);
     setTabOrder(cmdBack, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
-
-    setClientSizeTwips(9000, 4710);
 }
 
-void frmDisp::Form_Load()
+void NumerologyResultWindow::layOut(double width, double boxHeight, double buttonsLeft, double buttonStep,
+                                    double clientHeight)
+{
+    placeTwips(Label61, 120, 90, width, 300);
+    placeTwips(RTB, 120, 450, width, boxHeight);
+    const double buttonsTop = 450 + boxHeight + 120;
+    placeTwips(cmdBack, buttonsLeft, buttonsTop, 1300, 420);
+    placeTwips(cmdPrint, buttonsLeft + buttonStep, buttonsTop, 1300, 420);
+    placeTwips(cmdSave, buttonsLeft + 2 * buttonStep, buttonsTop, 1300, 420);
+    setClientSizeTwips(static_cast<float>(width + 240), static_cast<float>(clientHeight));
+}
+
+void NumerologyResultWindow::Form_Load()
 {
     ReportWindow::Form_Load();
     PlaceNumerologyResult(*this);
 }
 
-QString frmDisp::SaveDialogTitle() const
+QString NumerologyResultWindow::SaveDialogTitle() const
 {
     return NumerologySaveTitle();
 }
 
-void frmDisp::cmdBack_Click()
+void NumerologyResultWindow::cmdBack_Click()
 {
     Unload();
     try {
@@ -87,7 +84,15 @@ void frmDisp::cmdBack_Click()
     }
 }
 
-void frmDisp::Label61_Click()
+void NumerologyResultWindow::Label61_Click()
 {
     OpenHomePage();
+}
+
+frmDisp::frmDisp() : NumerologyResultWindow(FormName, QStringLiteral("Vorlaine Numerology Compatibility Software"))
+{
+    txtDisp = RTB;
+    txtDisp->setObjectName(QStringLiteral("txtDisp"));
+    txtDisp->setFont(QFont(QStringLiteral("Verdana"), 10));
+    layOut(8760, 3600, 120, 1420, 4710);
 }

@@ -5,16 +5,15 @@
 class ClickLabel;
 class QPushButton;
 
-// The numerology result window: one life-path or destiny reading, replaced
-// whole by the next one, with Back, Print and Save.
-class frmDisp : public ReportWindow {
+// What both numerology result windows share: the home-page link, Back to the
+// input window, Print and Save with the numerology save title, and their
+// place against the input window.
+class NumerologyResultWindow : public ReportWindow {
     Q_OBJECT
 public:
-    static constexpr const char* FormName = "frmDisp";
-    frmDisp();
+    NumerologyResultWindow(const char* formName, const QString& caption);
 
     ClickLabel* Label61;
-    RichTextBox* txtDisp; // the report box
     QPushButton* cmdBack;
 
     void Form_Load() override;
@@ -23,6 +22,19 @@ public:
 
 protected:
     QString SaveDialogTitle() const override;
+    // Places the link, the box and the three buttons; sets the client size.
+    void layOut(double width, double boxHeight, double buttonsLeft, double buttonStep, double clientHeight);
+};
+
+// The numerology result window: one life-path or destiny reading, replaced
+// whole by the next one, with Back, Print and Save.
+class frmDisp : public NumerologyResultWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* FormName = "frmDisp";
+    frmDisp();
+
+    RichTextBox* txtDisp; // the report box
 };
 
 // The numerology result windows sit centred across the screen and halfway
