@@ -23,6 +23,14 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* e)
     e->accept();
 }
 
+ClickLabel* NewLinkLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new ClickLabel(text, parent);
+    l->setProperty("link", true);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
 TrackingPanel::TrackingPanel(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);

@@ -18,6 +18,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 };
 
+// A link label: hand pointer, and the property link=true for a window's
+// style sheet to colour it by (QLabel[link="true"]).
+ClickLabel* NewLinkLabel(const QString& text, QWidget* parent);
+
 // A plain panel that reports pointer moves over its background.
 class TrackingPanel : public QWidget {
     Q_OBJECT

@@ -36,14 +36,6 @@ const QString Style = QStringLiteral(
 constexpr int SignPicturePx = 96;
 constexpr int DecorationPx = 72;
 
-ClickLabel* linkLabel(const QString& text, QWidget* parent)
-{
-    auto* l = new ClickLabel(text, parent);
-    l->setProperty("link", true);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
-}
-
 } // namespace
 
 frmMoonSign::frmMoonSign() : ResultWindow(FormName)
@@ -119,7 +111,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeTwips(lblDescription, 240, 2580, 9780, 3150);
-    Label5 = linkLabel(QStringLiteral("For a detailed reading of your moon signs, visit https://www.vorlaine.example"),
+    Label5 = NewLinkLabel(QStringLiteral("For a detailed reading of your moon signs, visit https://www.vorlaine.example"),
                        Frame2);
     placeTwips(Label5, 240, 5820, 9780, 300);
     connect(Label5, &ClickLabel::clicked, this, [this] { Label5_Click(); });
@@ -130,7 +122,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
     placeTwips(cmdBack, 1540, 7000, 1300, 420);
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    Label61 = linkLabel(QStringLiteral("More free love tests at www.vorlaine.example"), this);
+    Label61 = NewLinkLabel(QStringLiteral("More free love tests at www.vorlaine.example"), this);
     Label61->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label61, 3000, 7060, 7380, 300);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });

@@ -41,14 +41,6 @@ const QString Style = QStringLiteral(
 
 constexpr int PicturePx = 100;
 
-ClickLabel* linkLabel(const QString& text, QWidget* parent)
-{
-    auto* l = new ClickLabel(text, parent);
-    l->setProperty("link", true);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
-}
-
 } // namespace
 
 frmSunSign::frmSunSign() : ResultWindow(FormName)
@@ -106,7 +98,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     lblMatchDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMatchDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeTwips(lblMatchDescription, 360, 3000, 9540, 3300);
-    lblHyperlink = linkLabel(QStringLiteral("Visit https://www.vorlaine.example For More Information."), Frame3);
+    lblHyperlink = NewLinkLabel(QStringLiteral("Visit https://www.vorlaine.example For More Information."), Frame3);
     placeTwips(lblHyperlink, 360, 6740, 6800, 300);
     connect(lblHyperlink, &ClickLabel::clicked, this, [this] { lblHyperlink_Click(); });
     cmdSave = new QPushButton(QStringLiteral("&Save"), Frame3);
@@ -136,7 +128,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     cmdBack = new QPushButton(QStringLiteral("&Back"), body);
     placeTwips(cmdBack, 120, 7820, 1300, 420);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    Label24 = linkLabel(QStringLiteral("Talk about your matches in the Vorlaine love and astrology forum"), body);
+    Label24 = NewLinkLabel(QStringLiteral("Talk about your matches in the Vorlaine love and astrology forum"), body);
     Label24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label24, 1600, 7880, 8780, 300);
     connect(Label24, &ClickLabel::clicked, this, [this] { Label24_Click(); });
