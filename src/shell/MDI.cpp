@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 using platform::desktop;
@@ -179,6 +180,15 @@ MDI::MDI()
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     placeTwips(cmdExit, 0, 90, 1300, 420);
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    // The button's access key would answer from inside every test window, as
+    // all of them sit in this window; it is the main window's own key only
+    // while no test window is active (kept up to date with the menu bar).
+    cmdExit->setShortcut(QKeySequence());
+    exitKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
+    connect(exitKey_, &QShortcut::activated, cmdExit, [this] {
+        if (!forms::modalWindowOpen() && cmdExit->isEnabled())
+            cmdExit->animateClick();
+    });
 
     // Menus.
     mnuFile = addMenu(QStringLiteral("&File"));
@@ -205,6 +215,8 @@ void MDI::updateMenuBar()
     QMdiSubWindow* active = area->activeSubWindow();
     if (!active)
         active = area->currentSubWindow();
+    if (exitKey_)
+        exitKey_->setEnabled(!(active && active->isVisible()));
     if (active && active->isVisible())
         if (auto* form = qobject_cast<Form*>(active->widget()); form && !form->menus().isEmpty())
             wanted = form->menus();

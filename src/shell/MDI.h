@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QPushButton;
+class QShortcut;
 class TrackingPanel;
 
 // The main window: the top band with the six launchers, the welcome panel,
@@ -84,6 +85,7 @@ private:
     void unloadTestWindows();
     void openInputWindow(int index);
     bool unloading_ = false;
+    QShortcut* exitKey_ = nullptr; // Alt+E for cmdExit while no test window is active
     QList<QMenu*> ownMenus_;
     QList<QPointer<QMenu>> shownMenus_;
 };
