@@ -33,7 +33,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 namespace vc = modVedicCompatibility;
@@ -83,6 +88,28 @@ void linkStyle(QLabel* l)
 {
     l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
     l->setCursor(Qt::PointingHandCursor);
+}
+
+// The start of a regular file, at most 4 KB (far more than four names
+// take); nothing for a file that cannot be opened. A pipe, a device or a
+// folder gives nothing at once: the file is opened without waiting and looked
+// at before anything is read.
+std::optional<QByteArray> regularFileStart(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return file.read(4096);
 }
 
 // The lists are designed for a slim drop-down button; with the wide button
@@ -606,11 +633,10 @@ void frmMainKundali::cmdOpen_Click()
         // then two nakshatra names. Anything else changes nothing.
         std::array<std::string, 4> values;
         bool readable = name.endsWith(QStringLiteral("kun"));
+        const std::optional<QByteArray> start = readable ? regularFileStart(name) : std::nullopt;
+        readable = start.has_value();
         if (readable) {
-            QFile file(name);
-            QByteArray bytes;
-            if (file.open(QIODevice::ReadOnly))
-                bytes = file.read(4096); // far more than four names take
+            const QByteArray& bytes = *start;
             const auto lines = kundaliinput::SplitReadingLines(std::string_view(bytes.constData(),
                                                                                 static_cast<std::size_t>(bytes.size())));
             for (std::size_t i = 0; i < lines.size(); ++i) {
