@@ -159,6 +159,7 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
+    ShowWholeLinesIn(this);
     setClientSizeTwips(12000, 8520);
 }
 

@@ -311,6 +311,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     connect(Label13, &ClickLabel::clicked, this, [this] { Label13_Click(); });
     connect(lblAboutVisit, &ClickLabel::clicked, this, [this] { lblAboutVisit_Click(); });
 
+    ShowWholeLinesIn(this);
     setClientSizeTwips(11940, 6915);
 }
 
@@ -516,6 +517,10 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
     (boy ? txtNMAnimalSymbol : txtNFAnimalSymbol) = box(top, 120, 4100, 2340, 285);
     caption("Symbol", 120, 4440);
     (boy ? txtNMSymbol : txtNFSymbol) = box(top, 120, 4680, 2340, 285);
+    // The tab strip beside the picture column leaves no room to widen these.
+    for (TextBox* b : {boy ? txtNMRullingPlanet : txtNFRullingPlanet, boy ? txtNMAstronomicalName : txtNFAstronomicalName,
+                       boy ? txtNMAnimalSymbol : txtNFAnimalSymbol, boy ? txtNMSymbol : txtNFSymbol})
+        b->setWholeTextTip(true);
 
     MultiRowTabStrip*& ts = boy ? TSNM : TSNF;
     ts = strip(top,
@@ -556,13 +561,13 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
     // The captions of the left column wrap, so its boxes have room for the
     // longer deva texts.
     for (int i = 0; i < 6; ++i) {
-        auto* l = label(QString::fromLatin1(left[i]), f[0], 120, tops[i] - 90, 1740, 450);
+        auto* l = label(QString::fromLatin1(left[i]), f[0], 120, tops[i] - 90, 1680, 450);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setWordWrap(true);
-        *leftBoxes[i] = box(f[0], 1920, tops[i], 3300, 285);
+        *leftBoxes[i] = box(f[0], 1860, tops[i], 3480, 285);
     }
     for (int i = 0; i < 5; ++i) {
-        auto* l = label(QString::fromLatin1(right[i]), f[0], 5340, tops[i], 1440, 285);
+        auto* l = label(QString::fromLatin1(right[i]), f[0], 5400, tops[i], 1380, 285);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         *rightBoxes[i] = box(f[0], 6840, tops[i], 1800, 285);
     }
@@ -621,6 +626,7 @@ void frmVedicResult::buildAboutTab()
     placeTwips(icon, 240, 360, 480, 480);
     auto* title = label(QStringLiteral("Vorlaine Astrology Kundali Match"), a, 840, 420, 4800, 360, "aboutTitle");
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    title->ensurePolished(); // sized in the style sheet's font
     title->adjustSize();
     Line2 = new QFrame(a);
     Line2->setObjectName(QStringLiteral("Line2"));

@@ -75,6 +75,11 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
                             {&lblNameF, &lblDOBF, &lblTOBF, &lblCityF, &lblStateF, &lblCountryF, &lblMoonF},
                             {&txtUserF, &txtDOBF, &txtTOBF, &txtCityF, &txtStateF, &txtCountryF, &txtMoonF}});
 
+    // Names and places are as long as typed; a box too narrow shows its
+    // whole text in a tool tip.
+    for (TextBox* box : {txtUserM, txtCityM, txtStateM, txtCountryM, txtUserF, txtCityF, txtStateF, txtCountryF})
+        box->setWholeTextTip(true);
+
     // Page 2: the pair.
     Frame2 = new QGroupBox(QStringLiteral("Moon Sign Compatibility Interpretation"), this);
     placeTwips(Frame2, 120, 640, 10260, 6240);
