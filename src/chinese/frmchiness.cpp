@@ -1,5 +1,6 @@
 #include "frmchiness.h"
 
+#include "MenuFont.h"
 #include "frmSaveChinese.h"
 #include "frmmainChinese.h"
 
@@ -80,7 +81,7 @@ frmchiness::frmchiness() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Chinese Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));

@@ -1,5 +1,7 @@
 #include "frmVedicResult.h"
 
+#include "ElidingLabel.h"
+#include "MenuFont.h"
 #include "frmMainKundali.h"
 #include "modNakshatraInformation.h"
 #include "modRashiInformation.h"
@@ -234,7 +236,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     setCaption(QStringLiteral("Vorlaine Astrology Kundali Match"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
@@ -337,11 +339,19 @@ void frmVedicResult::buildMatchTab()
     // Birth details.
     lblDisplay[0] = label(QStringLiteral("Boy's Birth Details"), fraUserDetails, 240, 480, 4800, 300, "heading");
     lblDisplay[1] = label(QStringLiteral("Girl's Birth Details"), fraUserDetails, 5400, 480, 4800, 300, "heading");
-    QLabel** boy[4] = {&lblMName, &lblMDOB, &lblMTOB, &lblMPOB};
-    QLabel** girl[4] = {&lblFName, &lblFDOB, &lblFTOB, &lblFPOB};
+    // Names and places as typed, of any length: shortened to the column
+    // with the whole text in a tool tip.
+    ElidingLabel** boy[4] = {&lblMName, &lblMDOB, &lblMTOB, &lblMPOB};
+    ElidingLabel** girl[4] = {&lblFName, &lblFDOB, &lblFTOB, &lblFPOB};
+    auto detail = [this](double left, double top, double width) {
+        auto* l = new ElidingLabel(fraUserDetails);
+        l->setText(QStringLiteral("Label1"));
+        placeTwips(l, left, top, width, 300);
+        return l;
+    };
     for (int i = 0; i < 4; ++i) {
-        *boy[i] = label(QStringLiteral("Label1"), fraUserDetails, 240, 1080 + 360 * i, 5040, 300);
-        *girl[i] = label(QStringLiteral("Label1"), fraUserDetails, 5400, 1080 + 360 * i, 5700, 300);
+        *boy[i] = detail(240, 1080 + 360 * i, 5040);
+        *girl[i] = detail(5400, 1080 + 360 * i, 5700);
     }
 
     // The score table: the 44 cells over the drawn background.

@@ -1,5 +1,6 @@
 #include "frmMoonSign.h"
 
+#include "MenuFont.h"
 #include "frmMainMoonSigncompatibility.h"
 #include "frmSaveMoonSign.h"
 #include "MoonSignRules.h"
@@ -42,7 +43,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Moon Sign Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuPrint = file->addAction(QStringLiteral("Print"));

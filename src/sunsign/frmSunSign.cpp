@@ -1,5 +1,6 @@
 #include "frmSunSign.h"
 
+#include "MenuFont.h"
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
 #include "modSunSign.h"
@@ -48,7 +49,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
     QWidget* body = this;
 
     QMenu* file = addMenu(QStringLiteral("&File"));

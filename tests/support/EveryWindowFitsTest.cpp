@@ -22,6 +22,7 @@
 #include "modNakshatraInformation.h"
 #include "modRashiInformation.h"
 #include "modSunSign.h"
+#include "modVedicCompatibility.h"
 #include "MoonSignRules.h"
 #include "TextBox.h"
 
@@ -33,6 +34,8 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <functional>
@@ -102,57 +105,102 @@ void inputWindow(int launcher, const char* form, const Look& look)
     look(&w, QStringLiteral("longest entries"));
 }
 
+// Every pair of signs, each person with the longest name and date.
 void sunSignResult(const Look& look)
 {
-    for (const QString& sign : Signs) {
-        auto& s = modSunSign::state();
-        s.NameM = s.NameF = std::string(40, 'W');
-        s.MonthM = s.MonthF = "September";
-        s.DateM = s.DateF = "30";
-        s.YearM = s.YearF = "2000";
-        s.SunSignM = sign.toStdString();
-        s.SunSignF = Signs[(Signs.indexOf(sign) + 5) % 12].toStdString();
-        frmSunSign& r = open<frmSunSign>();
-        look(&r, sign);
-        look(&open<frmSaveZodiac>(), sign);
-        forms::unload<frmSaveZodiac>();
-        forms::unload<frmSunSign>();
+    for (const QString& first : Signs) {
+        for (const QString& second : Signs) {
+            auto& s = modSunSign::state();
+            s.NameM = s.NameF = std::string(40, 'W');
+            s.MonthM = s.MonthF = "September";
+            s.DateM = s.DateF = "30";
+            s.YearM = s.YearF = "2000";
+            s.SunSignM = first.toStdString();
+            s.SunSignF = second.toStdString();
+            const QString pair = first + QLatin1Char('-') + second;
+            look(&open<frmSunSign>(), pair);
+            look(&open<frmSaveZodiac>(), pair);
+            forms::unload<frmSaveZodiac>();
+            forms::unload<frmSunSign>();
+        }
     }
 }
 
 void kundaliResult(const Look& look)
 {
+    namespace vc = modVedicCompatibility;
+    auto& s = vc::state();
+    for (vc::KundaliPersonDetails* p : {&s.Boy, &s.Girl}) {
+        p->Name = std::string(40, 'W');
+        p->BirthDay = "30";
+        p->BirthMonth = "September";
+        p->BirthYear = "2000";
+        p->BirthHour = 23;
+        p->BirthMinute = 59;
+        p->BirthSecond = 59;
+        p->BirthPlace = std::string(40, 'W') + ", " + std::string(40, 'W') + ", " + std::string(40, 'W');
+    }
     frmVedicResult& r = open<frmVedicResult>();
-    for (const auto& n : modNakshatraInformation::NakshatraInfoTable()) {
-        ShowNakshatraInformation(KundaliPerson::Boy, n.Nakshatra);
-        ShowNakshatraInformation(KundaliPerson::Girl, n.Nakshatra);
-        look(&r, QString::fromStdString(n.Nakshatra));
+    look(&r, QStringLiteral("longest names and places"));
+    // Each nakshatra and each sign on both sides, with the kuta classes and
+    // score cells they give.
+    const auto& nakshatras = modNakshatraInformation::NakshatraInfoTable();
+    const auto& rashis = modRashiInformation::RashiInfoTable();
+    for (std::size_t i = 0; i < nakshatras.size(); ++i) {
+        const std::string& boyN = nakshatras[i].Nakshatra;
+        const std::string& girlN = nakshatras[(i + 13) % nakshatras.size()].Nakshatra;
+        const std::string& boyS = rashis[i % rashis.size()].EnglishName;
+        const std::string& girlS = rashis[(i + 5) % rashis.size()].EnglishName;
+        s.BoyMoonSign = boyS;
+        s.GirlMoonSign = girlS;
+        s.BoyNakshatra = boyN;
+        s.GirlNakshatra = girlN;
+        vc::ComputeVarnaKuta(boyS, girlS);
+        vc::ComputeVasyaKuta(boyS, girlS);
+        vc::ComputeMaitriKuta(boyS, girlS);
+        vc::ComputeRashiKuta(boyS, girlS);
+        vc::ComputeTaraKuta(boyN, girlN);
+        vc::ComputeGanaKuta(boyN, girlN);
+        vc::ComputeNadiKuta(boyN, girlN);
+        vc::ComputeYoniKuta(boyN, girlN);
+        ShowRashiInformation(KundaliPerson::Boy, boyS);
+        ShowRashiInformation(KundaliPerson::Girl, girlS);
+        ShowNakshatraInformation(KundaliPerson::Boy, boyN);
+        ShowNakshatraInformation(KundaliPerson::Girl, girlN);
+        vc::BuildKutaSummary();
+        vc::FillKutaScoreTable();
+        for (int c = 0; c < vc::ScoreTableCells; ++c)
+            r.lblVarna[static_cast<std::size_t>(c)]->setText(
+                QString::fromStdString(s.KutaScoreTable[static_cast<std::size_t>(c)]));
+        look(&r, QString::fromStdString(boyN + " and " + girlN + ", " + boyS + " and " + girlS));
     }
-    for (const auto& rashi : modRashiInformation::RashiInfoTable()) {
-        ShowRashiInformation(KundaliPerson::Boy, rashi.EnglishName);
-        ShowRashiInformation(KundaliPerson::Girl, rashi.EnglishName);
-        look(&r, QString::fromStdString(rashi.EnglishName));
-    }
+    vc::resetState();
 }
 
+// Every pair of moon signs, the birth-detail boxes holding the longest texts.
 void moonSignResult(const Look& look)
 {
-    for (const QString& sign : Signs) {
-        auto& s = moonsign::state();
-        s.MaleMoonSign = sign.toStdString();
-        s.FemaleMoonSign = Signs[(Signs.indexOf(sign) + 7) % 12].toStdString();
-        frmMoonSign& r = open<frmMoonSign>();
-        for (TextBox* box : {r.txtUserM, r.txtCityM, r.txtStateM, r.txtCountryM, r.txtUserF, r.txtCityF, r.txtStateF,
-                             r.txtCountryF})
-            box->setText(QString(40, QLatin1Char('W')));
-        for (TextBox* box : {r.txtDOBM, r.txtDOBF})
-            box->setText(QStringLiteral("September 30, 2000"));
-        for (TextBox* box : {r.txtMoonM, r.txtMoonF})
-            box->setText(QStringLiteral("Sagittarius"));
-        look(&r, sign);
-        look(&open<frmSaveMoonSign>(), sign);
-        forms::unload<frmSaveMoonSign>();
-        forms::unload<frmMoonSign>();
+    for (const QString& first : Signs) {
+        for (const QString& second : Signs) {
+            auto& s = moonsign::state();
+            s.MaleMoonSign = first.toStdString();
+            s.FemaleMoonSign = second.toStdString();
+            frmMoonSign& r = open<frmMoonSign>();
+            for (TextBox* box : {r.txtUserM, r.txtCityM, r.txtStateM, r.txtCountryM, r.txtUserF, r.txtCityF,
+                                 r.txtStateF, r.txtCountryF})
+                box->setText(QString(40, QLatin1Char('W')));
+            for (TextBox* box : {r.txtDOBM, r.txtDOBF})
+                box->setText(QStringLiteral("September 30, 2000"));
+            for (TextBox* box : {r.txtTOBM, r.txtTOBF})
+                box->setText(QStringLiteral("23:59:59"));
+            r.txtMoonM->setText(first);
+            r.txtMoonF->setText(second);
+            const QString pair = first + QLatin1Char('-') + second;
+            look(&r, pair);
+            look(&open<frmSaveMoonSign>(), pair);
+            forms::unload<frmSaveMoonSign>();
+            forms::unload<frmMoonSign>();
+        }
     }
 }
 
@@ -214,6 +262,24 @@ std::vector<WindowCase> everyWindow()
     };
 }
 
+// Run with LT_WIDE_FONTS set, every font the windows name is drawn in the
+// widest sans-serif installed, as on a desktop without the narrower
+// stand-ins: the windows must still show every text whole.
+class WideFonts : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("LT_WIDE_FONTS"))
+            return;
+        for (const char* family : {"Verdana", "MS Sans Serif", "Arial"}) {
+            QFont::removeSubstitutions(QString::fromLatin1(family));
+            QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("DejaVu Sans"));
+            EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(family))).family(), QStringLiteral("DejaVu Sans")) << family;
+        }
+    }
+};
+[[maybe_unused]] const auto* const wideFonts = ::testing::AddGlobalTestEnvironment(new WideFonts);
+
 class EveryWindow : public ShellFixture, public ::testing::WithParamInterface<WindowCase> {};
 
 TEST_P(EveryWindow, ShowsEveryTextWhole)
@@ -224,6 +290,34 @@ TEST_P(EveryWindow, ShowsEveryTextWhole)
         const QStringList cut = TextsCutByTheirBoxes(window);
         EXPECT_TRUE(cut.isEmpty()) << state.toStdString() << ":\n  " << cut.join(QStringLiteral("\n  ")).toStdString();
     });
+}
+
+// Every menu of the program, the main window's own and those its children
+// bring to its menu bar, shows in the program's menu font.
+TEST_P(EveryWindow, MenusShowInTheProgramsMenuFont)
+{
+    mdi().show();
+    // The window as first filled is enough: its menus come with it.
+    struct Opened {};
+    try {
+        GetParam().fill([](QWidget*, const QString&) { throw Opened{}; });
+    } catch (const Opened&) {
+    }
+    const QFontInfo expected(QApplication::font("QMenu"));
+    QList<QMenu*> menus;
+    for (QAction* a : mdi().menuBar()->actions())
+        if (a->menu())
+            menus << a->menu();
+    for (Form* f : forms::loaded())
+        menus << f->menus();
+    ASSERT_FALSE(menus.isEmpty());
+    for (QMenu* menu : menus) {
+        menu->ensurePolished();
+        const QFontInfo shown(menu->font());
+        EXPECT_EQ(shown.family(), expected.family()) << menu->title().toStdString();
+        EXPECT_DOUBLE_EQ(shown.pointSizeF(), expected.pointSizeF()) << menu->title().toStdString();
+        EXPECT_EQ(shown.bold(), expected.bold()) << menu->title().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(everyWindow()),
