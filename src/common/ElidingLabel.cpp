@@ -65,6 +65,7 @@ bool ElidingLabel::Shortened() const
 void ElidingLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    drawFrame(&p);
     const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     style()->drawItemText(&p, room, QStyle::visualAlignment(layoutDirection(), alignment()), palette(), isEnabled(),
                           ShownText(), foregroundRole());
