@@ -17,7 +17,6 @@
 #include "TwipsLayout.h"
 #include "modHelp.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -28,7 +27,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStringList>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <functional>
@@ -666,14 +664,9 @@ QPixmap frmVedicResult::DesignRashiPicture()
 
 QPixmap frmVedicResult::DesignNakshatraPicture()
 {
-    QPixmap pm(NakshatraWidthPx, NakshatraHeightPx);
-    pm.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/signs/default.svg"));
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int side = NakshatraWidthPx;
-    renderer.render(&p, QRectF(0, (NakshatraHeightPx - side) / 2.0, side, side));
-    return pm;
+    // The square emblem, centred top to bottom.
+    return ImageList::Render(QStringLiteral(":/signs/default.svg"), QSize(NakshatraWidthPx, NakshatraHeightPx),
+                             Qt::KeepAspectRatio);
 }
 
 // ---- The multi-row tab strip.
