@@ -13,7 +13,6 @@
 #include "Settings.h"
 #include "TestWindow.h"
 
-#include "frmSaveDocumentNumerology.h"
 #include "frmMainKundali.h"
 #include "frmMainMoonSigncompatibility.h"
 #include "frmMainNumerology.h"
@@ -21,6 +20,7 @@
 #include "frmMatch.h"
 #include "frmMoonSign.h"
 #include "frmReport.h"
+#include "frmSaveDocumentNumerology.h"
 #include "frmSunSign.h"
 #include "frmVedicResult.h"
 #include "frmchiness.h"
@@ -219,7 +219,7 @@ double threadCpuSeconds()
 
 struct Timing {
     double wall = -1; // seconds; negative when no result was painted
-    double cpu = 0;   // of the window thread, less swayed by other work on the machine
+    double cpu = 0;   // of the window thread alone: no waiting, no helper threads
 };
 
 // Opens the test's input window and fills it; then times the click to the
