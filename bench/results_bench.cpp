@@ -320,10 +320,11 @@ int main(int argc, char** argv)
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     platform::settings::useFileForTests(runtime.filePath(QStringLiteral("settings.ini")));
     // The offscreen platform says this of every window shown.
-    previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (!text.contains(QLatin1String("propagateSizeHints")))
-            previousHandler(type, context, text);
-    });
+    previousHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.contains(QLatin1String("propagateSizeHints")))
+                previousHandler(type, context, text);
+        });
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlaine-love-test"));

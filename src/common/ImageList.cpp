@@ -75,12 +75,9 @@ QPixmap ImageList::Render(const QString& resource, QSize size, Qt::AspectRatioMo
 {
     // Sharp on a scaled screen: as many pixels as the picture covers there.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const QString key = QStringLiteral("%1|%2x%3|%4|%5")
-                            .arg(resource)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(static_cast<int>(mode))
-                            .arg(ratio);
+    const QString key = resource + QLatin1Char('|') + QString::number(size.width()) + QLatin1Char('x') +
+                        QString::number(size.height()) + QLatin1Char('|') + QString::number(static_cast<int>(mode)) +
+                        QLatin1Char('|') + QString::number(ratio);
     QHash<QString, QPixmap>& cache = rendered();
     auto it = cache.constFind(key);
     if (it == cache.constEnd())
