@@ -3,6 +3,7 @@
 #include "HelpMenu.h"
 #include "modHelp.h"
 
+#include "AppIcon.h"
 #include "ClickLabel.h"
 #include "Desktop.h"
 #include "Forms.h"
@@ -82,7 +83,7 @@ MDI::MDI()
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Vorlaine Love Test v2.30"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(AppIcon());
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
@@ -357,7 +358,7 @@ void MDI::closeEvent(QCloseEvent* e)
 bool StartApplication()
 {
     // Every window and message box of the program carries its icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QApplication::setWindowIcon(AppIcon());
     static platform::SingleInstance instance;
     if (instance.anotherIsRunning()) {
         desktop().MsgBox(QStringLiteral("Application is already running"), platform::MsgButtons::OK,
