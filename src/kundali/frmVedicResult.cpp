@@ -1,7 +1,7 @@
 #include "frmVedicResult.h"
 
 #include "ElidingLabel.h"
-#include "MenuFont.h"
+#include "FramedGroupBox.h"
 #include "frmMainKundali.h"
 #include "modNakshatraInformation.h"
 #include "modRashiInformation.h"
@@ -39,28 +39,82 @@ using platform::twipsToPixelsY;
 
 namespace {
 
-const QString Style = QStringLiteral(
-    "frmVedicResult { background: rgb(255, 147, 49); }"
-    "QWidget { font-family: Verdana; font-size: 8.25pt; }"
-    "QGroupBox { font-weight: bold; border: 1px solid rgb(150, 75, 15); border-radius: 3px; margin-top: 7px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-    "QGroupBox QWidget { font-weight: normal; }"
-    "QGroupBox QGroupBox { font-weight: bold; }"
-    "QGroupBox#fraInterpretation { background: rgb(255, 255, 192); }"
-    "QFrame[role=\"body\"] { border: 1px solid rgb(150, 75, 15); background: rgb(255, 147, 49); }"
-    "QFrame[role=\"page\"] { border: 1px solid rgb(150, 75, 15); }"
-    "QLabel#lblBanner { background: white; color: rgb(128, 0, 0); }"
-    "QLabel[role=\"bold\"] { font-weight: bold; }"
-    "QLabel[role=\"name\"] { font-weight: bold; font-size: 12pt; }"
-    "QLabel[role=\"heading\"] { font-weight: bold; font-size: 9.75pt; }"
-    "QLabel[role=\"title\"] { font-weight: bold; font-size: 9.75pt; }"
-    "QLabel[role=\"aboutTitle\"] { font-weight: bold; font-size: 9.75pt; background: rgb(255, 192, 192);"
-    " padding: 0 4px; }"
-    "QLabel[role=\"paragraph\"] { background: rgb(255, 255, 128); padding: 4px; }"
-    "QLabel[role=\"link\"] { color: rgb(0, 0, 255); text-decoration: underline; }"
-    "QLabel[role=\"summary\"] { font-weight: bold; color: rgb(192, 0, 0); }"
-    "QLabel[role=\"verdict\"] { font-weight: bold; color: rgb(0, 0, 255); }"
-    "QLabel[role=\"cell\"] { color: black; }");
+// The window's colours and fonts are set on its controls themselves: a
+// style sheet on the window would be matched against each of its hundreds of
+// controls every time the window opens.
+const QColor Orange(255, 147, 49);
+const QColor Brown(150, 75, 15);
+
+QString groupLook(const char* background = nullptr)
+{
+    QString look = QStringLiteral(
+        "QGroupBox { font-family: Verdana; font-size: 8.25pt; font-weight: bold; border: 1px solid rgb(150, 75, 15);"
+        " border-radius: 3px; margin-top: 7px;%1 }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+    return look.arg(background ? QStringLiteral(" background: %1;").arg(QLatin1String(background)) : QString());
+}
+
+void setForeground(QWidget* w, const QColor& c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(w->foregroundRole(), c);
+    w->setPalette(pal);
+}
+
+void setFontOf(QWidget* w, bool bold, double points = 0, bool underline = false)
+{
+    QFont f = w->font();
+    f.setBold(bold);
+    if (points > 0)
+        f.setPointSizeF(points);
+    if (underline)
+        f.setUnderline(true);
+    w->setFont(f);
+}
+
+// Frames are bold and the controls inside them plain; the roles then set
+// their own. Controls made since the last call get theirs; a control's size
+// that follows its font is taken after this.
+void applyLook(QWidget* window)
+{
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isWindow() || w->property("looked").toBool())
+            continue;
+        w->setProperty("looked", true);
+        if (qobject_cast<QGroupBox*>(w))
+            setFontOf(w, true);
+        else if (qobject_cast<QGroupBox*>(w->parentWidget()))
+            setFontOf(w, false);
+        const QString role = w->property("role").toString();
+        if (role.isEmpty())
+            continue;
+        if (role == QLatin1String("body")) {
+            w->setStyleSheet(QStringLiteral("border: 1px solid rgb(150, 75, 15); background: rgb(255, 147, 49);"));
+        } else if (role == QLatin1String("bold")) {
+            setFontOf(w, true);
+        } else if (role == QLatin1String("name")) {
+            setFontOf(w, true, 12);
+        } else if (role == QLatin1String("heading") || role == QLatin1String("title")) {
+            setFontOf(w, true, 9.75);
+        } else if (role == QLatin1String("aboutTitle")) {
+            w->setStyleSheet(QStringLiteral(
+                "font-weight: bold; font-size: 9.75pt; background: rgb(255, 192, 192); padding: 0 4px;"));
+        } else if (role == QLatin1String("paragraph")) {
+            w->setStyleSheet(QStringLiteral("background: rgb(255, 255, 128); padding: 4px;"));
+        } else if (role == QLatin1String("link")) {
+            setFontOf(w, w->font().bold(), 0, true);
+            setForeground(w, QColor(0, 0, 255));
+        } else if (role == QLatin1String("summary")) {
+            setFontOf(w, true);
+            setForeground(w, QColor(192, 0, 0));
+        } else if (role == QLatin1String("verdict")) {
+            setFontOf(w, true);
+            setForeground(w, QColor(0, 0, 255));
+        } else if (role == QLatin1String("cell")) {
+            setForeground(w, Qt::black);
+        }
+    }
+}
 
 const QString Site = QStringLiteral("https://www.vorlaine.example");
 
@@ -123,9 +177,23 @@ MultiRowTabStrip* strip(QWidget* parent, const QStringList& captions, double l, 
     return ts;
 }
 
+// A page with a thin border; the controls on it keep their own colours.
+class BorderedPage : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(Brown);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 QFrame* page(QWidget* parent, double l, double t, double w, double h, bool bordered)
 {
-    auto* f = new QFrame(parent);
+    QFrame* f = bordered ? new BorderedPage(parent) : new QFrame(parent);
     if (bordered)
         f->setProperty("role", QStringLiteral("page"));
     placeTwips(f, l, t, w, h);
@@ -220,8 +288,10 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Astrology Kundali Match"));
     setWindowIcon(AppIcon());
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    QFont font = this->font();
+    font.setFamily(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    setFont(font);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
@@ -232,6 +302,11 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
                       10695, 240);
     lblBanner->setObjectName(QStringLiteral("lblBanner"));
     lblBanner->setAlignment(Qt::AlignCenter);
+    QPalette banner = lblBanner->palette();
+    banner.setColor(QPalette::Window, Qt::white);
+    banner.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    lblBanner->setPalette(banner);
+    lblBanner->setAutoFillBackground(true);
 
     TSAll = strip(this,
                   {QStringLiteral("  Kundali Match  "), QStringLiteral("  Boy's Rashi  "),
@@ -240,7 +315,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
                   83, 360, 11775, 6075, 735, "TSAll");
 
     auto topFrame = [this](const QString& caption, const char* name) {
-        auto* f = new QGroupBox(caption, this);
+        auto* f = new FramedGroupBox(caption, this, groupLook());
         f->setObjectName(QString::fromLatin1(name));
         placeTwips(f, 150, 735, 11625, 5145);
         return f;
@@ -298,8 +373,15 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     connect(Label13, &ClickLabel::clicked, this, [this] { Label13_Click(); });
     connect(lblAboutVisit, &ClickLabel::clicked, this, [this] { lblAboutVisit_Click(); });
 
+    applyLook(this);
     ShowWholeLinesIn(this);
     setClientSizeTwips(11940, 6915);
+}
+
+void frmVedicResult::paintEvent(QPaintEvent*)
+{
+    // Only the window's own background: its controls keep their colours.
+    QPainter(this).fillRect(rect(), Orange);
 }
 
 void frmVedicResult::buildMatchTab()
@@ -311,7 +393,7 @@ void frmVedicResult::buildMatchTab()
                  QStringLiteral("           Interpretation           ")},
                 255, 240, 11250, 4800, 600, "TSD");
     auto sub = [g](const QString& caption, const char* name, double left) {
-        auto* f = new QGroupBox(caption, g);
+        auto* f = new FramedGroupBox(caption, g, groupLook(name == std::string_view("fraInterpretation") ? "rgb(255, 255, 192)" : nullptr));
         f->setObjectName(QString::fromLatin1(name));
         placeTwips(f, left, 600, 11235, 4425);
         return f;
@@ -605,7 +687,8 @@ void frmVedicResult::buildAboutBlock(QWidget* pg, const QString& title, ClickLab
     auto* text = label(q(kundalicontent::aboutBlock()), pg, 120, 660, width - 240, 2200, "paragraph");
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->ensurePolished(); // the height follows the window's own font
+    applyLook(this); // the height follows the paragraph's font and padding
+    text->ensurePolished();
     text->setFixedHeight(text->heightForWidth(text->width()));
     auto* visit = linkLabel(QStringLiteral("Visit us at ") + Site + QStringLiteral(" for more free love tests"), pg);
     visit->setGeometry(twipsToPixelsX(120), text->geometry().bottom() + twipsToPixelsY(150),
@@ -621,7 +704,8 @@ void frmVedicResult::buildAboutTab()
     placeTwips(icon, 240, 360, 480, 480);
     auto* title = label(QStringLiteral("Vorlaine Astrology Kundali Match"), a, 840, 420, 4800, 360, "aboutTitle");
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    title->ensurePolished(); // sized in the style sheet's font
+    applyLook(this); // sized in its own font and padding
+    title->ensurePolished();
     title->adjustSize();
     Line2 = new QFrame(a);
     Line2->setObjectName(QStringLiteral("Line2"));
@@ -632,6 +716,7 @@ void frmVedicResult::buildAboutTab()
     auto* text = label(q(kundalicontent::aboutBlock()), a, 840, 1260, 9960, 2000, "paragraph");
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    applyLook(this);
     text->ensurePolished();
     text->setFixedHeight(text->heightForWidth(text->width()));
     lblAboutVisit = linkLabel(QStringLiteral("Visit us at ") + Site + QStringLiteral(" for more free love tests"), a);

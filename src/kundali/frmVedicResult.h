@@ -251,6 +251,9 @@ public:
     static QPixmap DesignRashiPicture();
     static QPixmap DesignNakshatraPicture();
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     void PageTo(TabStrip* strip, int tab);
     void StripClick(const TabStrip* strip);

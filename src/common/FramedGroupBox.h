@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <memory>
+
+// A group box whose frame and title are drawn from a style sheet of its own
+// (its look: QGroupBox and QGroupBox::title rules) that its children do not
+// inherit. A style sheet set on a container is matched against every control
+// inside it; this one is matched once, on a hidden box that only paints.
+// The box's own font and palette are the ones its title is drawn in.
+class FramedGroupBox : public QGroupBox {
+public:
+    FramedGroupBox(const QString& title, QWidget* parent, const QString& look);
+    explicit FramedGroupBox(QWidget* parent, const QString& look) : FramedGroupBox(QString(), parent, look) {}
+    ~FramedGroupBox() override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::unique_ptr<QGroupBox> painter_;
+};
