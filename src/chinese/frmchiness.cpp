@@ -1,10 +1,11 @@
 #include "frmchiness.h"
 
-#include "MenuFont.h"
 #include "frmSaveChinese.h"
 #include "frmmainChinese.h"
 
 #include "ClickLabel.h"
+#include "ControlLook.h"
+#include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"
 #include "TabStrip.h"
@@ -16,6 +17,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 
 const std::array<ChineseImage, 12> ChineseImages = {{
@@ -45,19 +49,56 @@ ImageList ChineseImageList(int size)
 
 namespace {
 
-const QString Style = QStringLiteral(
-    "frmchiness { background: #fbf1e4; }"
-    "QWidget { font-family: Verdana; font-size: 9pt; }"
-    "QGroupBox { font-weight: bold; color: #8b1a1a; border: 1px solid #d8b58a; border-radius: 4px;"
-    " margin-top: 9px; background: #fffaf2; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-    "QLabel { font-weight: normal; color: #3b2a2a; }"
-    "QLabel[value=\"true\"] { font-weight: bold; color: #0000ff; }"
-    "QLabel#lblMatchingDescription { font-weight: bold; font-size: 10pt; color: #800000; }"
-    "QLabel[animal=\"true\"] { font-weight: bold; font-size: 13pt; color: #800000; }"
-    "QLabel[picture=\"true\"] { background: #ffffff; border: 1px solid #d8b58a; }"
-    "ClickLabel { color: #800000; text-decoration: underline; }"
-    "QPlainTextEdit { font-weight: normal; color: #000000; background: #ffffff; }");
+const QColor Background(0xfb, 0xf1, 0xe4);
+
+// The frames' border, filling and title; the rest is set on the controls.
+const QColor FrameTitle(0x8b, 0x1a, 0x1a);
+const QString FrameLook = QStringLiteral(
+    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold;"
+    " border: 1px solid #d8b58a; border-radius: 4px; margin-top: 9px; background: #fffaf2; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+
+void applyLook(QWidget* window)
+{
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isWindow())
+            continue;
+        if (qobject_cast<QGroupBox*>(w)) {
+            setFontLook(w, true);
+        } else if (qobject_cast<QPlainTextEdit*>(w)) {
+            setFontLook(w, false);
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::Text, Qt::black);
+            pal.setColor(QPalette::Base, Qt::white);
+            pal.setColor(QPalette::Window, Qt::white); // the frame is drawn from it
+            w->setPalette(pal);
+            // The scroll bars keep the window's colour.
+            for (QScrollBar* bar : w->findChildren<QScrollBar*>()) {
+                QPalette barPal = bar->palette();
+                barPal.setColor(QPalette::Window, w->parentWidget()->palette().color(QPalette::Window));
+                bar->setPalette(barPal);
+            }
+        } else if (qobject_cast<QLabel*>(w)) {
+            setFontLook(w, false);
+            setForeground(w, QColor(0x3b, 0x2a, 0x2a));
+            if (w->property("value").toBool()) {
+                setFontLook(w, true);
+                setForeground(w, Qt::blue);
+            } else if (w->property("animal").toBool()) {
+                setFontLook(w, true, 13);
+                setForeground(w, QColor(0x80, 0, 0));
+            } else if (w->property("picture").toBool()) {
+                w->setStyleSheet(QStringLiteral("background: #ffffff; border: 1px solid #d8b58a;"));
+            } else if (w->objectName() == QLatin1String("lblMatchingDescription")) {
+                setFontLook(w, true, 10);
+                setForeground(w, QColor(0x80, 0, 0));
+            } else if (qobject_cast<ClickLabel*>(w)) {
+                setFontLook(w, false, 0, true);
+                setForeground(w, QColor(0x80, 0, 0));
+            }
+        }
+    }
+}
 
 constexpr int PicturePx = 200;
 
@@ -80,8 +121,7 @@ QLabel* valueLabel(QWidget* parent, double left, double top, double width, doubl
 frmchiness::frmchiness() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Chinese Zodiac Compatibility"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setWindowFont(this, "Verdana", 9);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
@@ -114,7 +154,7 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     IMG = ChineseImageList(PicturePx);
 
     // Tab 0: the pair.
-    fracompalibility = new QGroupBox(QStringLiteral("Compatibility"), this);
+    fracompalibility = new FramedGroupBox(QStringLiteral("Compatibility"), this, FrameLook, FrameTitle);
     placeTwips(fracompalibility, 120, 820, 11760, 7060);
     Label36 = label(QStringLiteral("Chinese Compatibility Number"), fracompalibility, 300, 450, 3900, 300);
     lblChineseCompatibilityNumber = valueLabel(fracompalibility, 4300, 450, 3000, 300);
@@ -160,13 +200,20 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
+    applyLook(this);
     ShowWholeLinesIn(this);
     setClientSizeTwips(12000, 8520);
 }
 
+void frmchiness::paintEvent(QPaintEvent*)
+{
+    // Only the window's own background: its controls keep their colours.
+    QPainter(this).fillRect(rect(), Background);
+}
+
 void frmchiness::buildPersonPage(const PersonPage& p, const QString& signCaption, const QString& elementCaption)
 {
-    auto* page = new QGroupBox(this);
+    auto* page = new FramedGroupBox(this, FrameLook, FrameTitle);
     placeTwips(page, 120, 820, 11760, 7060);
     *p.frame = page;
 

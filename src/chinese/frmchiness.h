@@ -105,6 +105,9 @@ public:
     // The page in front: 0, 1 or 2 (as the tabs count); -1 when none.
     int FrontPage() const;
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     struct PersonPage {
         QGroupBox** frame;

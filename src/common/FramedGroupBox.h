@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QGroupBox>
 
 #include <memory>
@@ -8,11 +9,14 @@
 // (its look: QGroupBox and QGroupBox::title rules) that its children do not
 // inherit. A style sheet set on a container is matched against every control
 // inside it; this one is matched once, on a hidden box that only paints.
-// The box's own font and palette are the ones its title is drawn in.
+// The title is drawn in the box's own font, in its own colour when given.
 class FramedGroupBox : public QGroupBox {
 public:
-    FramedGroupBox(const QString& title, QWidget* parent, const QString& look);
-    explicit FramedGroupBox(QWidget* parent, const QString& look) : FramedGroupBox(QString(), parent, look) {}
+    FramedGroupBox(const QString& title, QWidget* parent, const QString& look, const QColor& titleColour = {});
+    FramedGroupBox(QWidget* parent, const QString& look, const QColor& titleColour = {})
+        : FramedGroupBox(QString(), parent, look, titleColour)
+    {
+    }
     ~FramedGroupBox() override;
 
 protected:
@@ -20,4 +24,5 @@ protected:
 
 private:
     std::unique_ptr<QGroupBox> painter_;
+    QColor titleColour_;
 };

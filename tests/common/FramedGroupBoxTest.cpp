@@ -10,7 +10,8 @@
 namespace {
 
 const QString Look = QStringLiteral(
-    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold; border: 1px solid #d9b38c;"
+    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold; color: #7a1f3d;"
+    " border: 1px solid #d9b38c;"
     " border-radius: 4px; margin-top: 9px; background: #fffaf3; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
 
@@ -42,7 +43,8 @@ TEST(FramedGroupBox, LooksAsTheSameBoxUnderItsStyleSheet)
     sheet->ensurePolished();
 
     Holder framedHolder;
-    auto* framed = new FramedGroupBox(QStringLiteral("Zodiac Compatibility"), &framedHolder.window, Look);
+    auto* framed = new FramedGroupBox(QStringLiteral("Zodiac Compatibility"), &framedHolder.window, Look,
+                                      QColor(0x7a, 0x1f, 0x3d));
     framed->setFont(sheet->font());
     framed->setGeometry(10, 10, 240, 120);
 
