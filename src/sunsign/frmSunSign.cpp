@@ -1,11 +1,12 @@
 #include "frmSunSign.h"
 
-#include "MenuFont.h"
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
 #include "modSunSign.h"
 
 #include "ClickLabel.h"
+#include "ControlLook.h"
+#include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"
 #include "TabStrip.h"
@@ -18,6 +19,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 
 using platform::pixelsToTwipsY;
@@ -26,20 +30,60 @@ using platform::twipsToPixelsY;
 
 namespace {
 
-const QString Style = QStringLiteral(
-    "frmSunSign { background: #fdf3e7; }"
-    "QWidget { font-family: Verdana; font-size: 9pt; }"
-    "QGroupBox { font-weight: bold; color: #7a1f3d; border: 1px solid #d9b38c; border-radius: 4px;"
-    " margin-top: 9px; background: #fffaf3; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-    "QLabel { font-weight: normal; color: #3b2a2a; }"
-    "QLabel#lblMatchPercentage { font-size: 15pt; font-weight: bold; color: #7a1f3d; }"
-    "QLabel#lblMatchComment { font-size: 12pt; font-weight: bold; color: #b0305a; }"
-    "QLabel#lblMatchSunSigns { font-size: 10pt; font-weight: bold; color: #3b2a2a; }"
-    "QLabel#lblNameM, QLabel#lblNameF, QLabel#lblSunSignM, QLabel#lblSunSignF { font-weight: bold; font-size: 10pt;"
-    " color: #7a1f3d; }"
-    "QLabel[link=\"true\"] { color: #0000cc; text-decoration: underline; }"
-    "QPlainTextEdit { font-weight: normal; color: #000000; background: #ffffff; }");
+const QColor Background(0xfd, 0xf3, 0xe7);
+const QColor Wine(0x7a, 0x1f, 0x3d);
+const QColor Ink(0x3b, 0x2a, 0x2a);
+
+// The frames' border, filling and title; the rest is set on the controls.
+const QString FrameLook = QStringLiteral(
+    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold; border: 1px solid #d9b38c;"
+    " border-radius: 4px; margin-top: 9px; background: #fffaf3; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+
+// One control's font and colours; run again once its name or role is set.
+void applyLook(QWidget* w)
+{
+    if (qobject_cast<QGroupBox*>(w)) {
+        setFontLook(w, true);
+    } else if (qobject_cast<QPlainTextEdit*>(w)) {
+        setFontLook(w, false);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Text, Qt::black);
+        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Window, Qt::white); // the frame is drawn from it
+        w->setPalette(pal);
+        // The scroll bars keep the window's colour.
+        for (QScrollBar* bar : w->findChildren<QScrollBar*>()) {
+            QPalette barPal = bar->palette();
+            barPal.setColor(QPalette::Window, w->parentWidget()->palette().color(QPalette::Window));
+            bar->setPalette(barPal);
+        }
+    } else if (qobject_cast<QLabel*>(w)) {
+        const QString name = w->objectName();
+        if (name == QLatin1String("lblMatchPercentage")) {
+            setFontLook(w, true, 15);
+            setForeground(w, Wine);
+        } else if (name == QLatin1String("lblMatchComment")) {
+            setFontLook(w, true, 12);
+            setForeground(w, QColor(0xb0, 0x30, 0x5a));
+        } else if (name == QLatin1String("lblMatchSunSigns")) {
+            setFontLook(w, true, 10);
+            setForeground(w, Ink);
+        } else if (name == QLatin1String("lblNameM") || name == QLatin1String("lblNameF") ||
+                   name == QLatin1String("lblSunSignM") || name == QLatin1String("lblSunSignF")) {
+            setFontLook(w, true, 10);
+            setForeground(w, Wine);
+        } else if (w->property("link").toBool()) {
+            setFontLook(w, false, 0, true);
+            setForeground(w, QColor(0, 0, 0xcc));
+        } else {
+            setFontLook(w, false);
+            setForeground(w, Ink);
+        }
+    } else if (qobject_cast<QGroupBox*>(w->parentWidget())) {
+        setFontLook(w, false); // a frame's bold is its title's alone
+    }
+}
 
 constexpr int PicturePx = 100;
 
@@ -48,8 +92,7 @@ constexpr int PicturePx = 100;
 frmSunSign::frmSunSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setWindowFont(this, "Verdana", 9);
     QWidget* body = this;
 
     QMenu* file = addMenu(QStringLiteral("&File"));
@@ -70,7 +113,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     IMG = SignImageList(PicturePx);
 
     // Page 1: the pair.
-    Frame3 = new QGroupBox(QStringLiteral("Zodiac Compatibility"), body);
+    Frame3 = new FramedGroupBox(QStringLiteral("Zodiac Compatibility"), body, FrameLook, Wine);
     placeTwips(Frame3, 120, 460, 10260, 7260);
     lblMatchPercentage = new QLabel(Frame3);
     lblMatchPercentage->setObjectName(QStringLiteral("lblMatchPercentage"));
@@ -135,17 +178,28 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     placeTwips(Label24, 1600, 7880, 8780, 300);
     connect(Label24, &ClickLabel::clicked, this, [this] { Label24_Click(); });
 
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->isWindow())
+            applyLook(w);
     setClientSizeTwips(10500, 8360);
+}
+
+void frmSunSign::paintEvent(QPaintEvent*)
+{
+    // Only the window's own background: its controls keep their colours.
+    QPainter(this).fillRect(rect(), Background);
 }
 
 QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
                                        const QString& dobCaption, const QString& signCaption,
                                        const PersonWidgets& w)
 {
-    auto* page = new QGroupBox(title, body);
+    auto* page = new FramedGroupBox(title, body, FrameLook, Wine);
+    applyLook(page);
     placeTwips(page, 120, 460, 10260, 7260);
 
-    auto* user = new QGroupBox(QStringLiteral("Welcome"), page);
+    auto* user = new FramedGroupBox(QStringLiteral("Welcome"), page, FrameLook, Wine);
+    applyLook(user);
     placeTwips(user, 240, 330, 3000, 6690);
     *w.fraUser = user;
     auto* pic = new QLabel(user);
@@ -172,7 +226,8 @@ QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, cons
     signCap->setText(signCaption);
     *w.lblSunSign = centred(4300, 400);
 
-    auto* details = new QGroupBox(detailsTitle, page);
+    auto* details = new FramedGroupBox(detailsTitle, page, FrameLook, Wine);
+    applyLook(details);
     placeTwips(details, 3360, 330, 6660, 6690);
     *w.fraSunSign = details;
     // Rows in pixels: a one-line box is as high as its text needs, a prose box
@@ -190,11 +245,13 @@ QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, cons
     int y = twipsToPixelsY(300);
     for (int i = 0; i < 11; ++i) {
         auto* box = new TextBox(details, rows[i].lines > 0);
+        applyLook(box);
         const int oneLine = box->HeightForLines(1);
         const int height = rows[i].lines > 0 ? box->HeightForLines(rows[i].lines) : oneLine;
         box->setGeometry(boxLeft, y, boxWidth, height);
         *w.boxes[i] = box;
         auto* cap = new QLabel(QString::fromLatin1(rows[i].caption), details);
+        applyLook(cap);
         cap->setWordWrap(true);
         const int capHeight = cap->heightForWidth(capWidth);
         if (capHeight <= oneLine) {

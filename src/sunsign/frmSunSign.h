@@ -85,6 +85,9 @@ public:
     // The page in front: 1, 2 or 3.
     int FrontPage() const;
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     struct PersonWidgets {
         QGroupBox** fraUser;
