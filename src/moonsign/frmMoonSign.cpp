@@ -1,12 +1,13 @@
 #include "frmMoonSign.h"
 
-#include "MenuFont.h"
 #include "frmMainMoonSigncompatibility.h"
 #include "frmSaveMoonSign.h"
 #include "MoonSignRules.h"
 #include "modMoonsign.h"
 
 #include "ClickLabel.h"
+#include "ControlLook.h"
+#include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"
 #include "TextBox.h"
@@ -16,23 +17,65 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 
 namespace {
 
-const QString Style = QStringLiteral(
-    "frmMoonSign { background: #eef0fa; }"
-    "QWidget { font-family: Verdana; font-size: 9pt; }"
-    "QGroupBox { font-weight: bold; color: #2c3470; border: 1px solid #a9b0d6; border-radius: 4px;"
-    " margin-top: 9px; background: #f8f9ff; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-    "QLabel { font-weight: normal; color: #24283f; }"
-    "QLabel#Label2 { font-size: 12pt; font-weight: bold; color: #2c3470; }"
-    "QLabel#Label1, QLabel#Label3 { font-weight: bold; color: #2c3470; }"
-    "QLabel#lblPercentage { font-size: 20pt; font-weight: bold; color: #8a1538; }"
-    "QLabel#lblComment { font-size: 12pt; font-weight: bold; color: #8a1538; }"
-    "QLabel[link=\"true\"] { color: #0000cc; text-decoration: underline; }"
-    "QPlainTextEdit { font-weight: normal; color: #000000; background: #ffffff; }");
+const QColor Background(0xee, 0xf0, 0xfa);
+const QColor Navy(0x2c, 0x34, 0x70);
+const QColor Claret(0x8a, 0x15, 0x38);
+
+// The frames' border, filling and title; the rest is set on the controls.
+const QString FrameLook = QStringLiteral(
+    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold; border: 1px solid #a9b0d6;"
+    " border-radius: 4px; margin-top: 9px; background: #f8f9ff; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+
+void applyLook(QWidget* w)
+{
+    if (qobject_cast<QGroupBox*>(w)) {
+        setFontLook(w, true);
+    } else if (qobject_cast<QPlainTextEdit*>(w)) {
+        setFontLook(w, false);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Text, Qt::black);
+        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Window, Qt::white); // the frame is drawn from it
+        w->setPalette(pal);
+        // The scroll bars keep the window's colour.
+        for (QScrollBar* bar : w->findChildren<QScrollBar*>()) {
+            QPalette barPal = bar->palette();
+            barPal.setColor(QPalette::Window, w->parentWidget()->palette().color(QPalette::Window));
+            bar->setPalette(barPal);
+        }
+    } else if (qobject_cast<QLabel*>(w)) {
+        const QString name = w->objectName();
+        if (name == QLatin1String("Label2")) {
+            setFontLook(w, true, 12);
+            setForeground(w, Navy);
+        } else if (name == QLatin1String("Label1") || name == QLatin1String("Label3")) {
+            setFontLook(w, true);
+            setForeground(w, Navy);
+        } else if (name == QLatin1String("lblPercentage")) {
+            setFontLook(w, true, 20);
+            setForeground(w, Claret);
+        } else if (name == QLatin1String("lblComment")) {
+            setFontLook(w, true, 12);
+            setForeground(w, Claret);
+        } else if (w->property("link").toBool()) {
+            setFontLook(w, false, 0, true);
+            setForeground(w, QColor(0, 0, 0xcc));
+        } else {
+            setFontLook(w, false);
+            setForeground(w, QColor(0x24, 0x28, 0x3f));
+        }
+    } else if (qobject_cast<QGroupBox*>(w->parentWidget())) {
+        setFontLook(w, false); // a frame's bold is its title's alone
+    }
+}
 
 constexpr int SignPicturePx = 96;
 constexpr int DecorationPx = 72;
@@ -42,8 +85,7 @@ constexpr int DecorationPx = 72;
 frmMoonSign::frmMoonSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Moon Sign Compatibility"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setWindowFont(this, "Verdana", 9);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuPrint = file->addAction(QStringLiteral("Print"));
@@ -65,7 +107,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
             [this] { cmdMoonCompatibilityAnalysis_Click(); });
 
     // Page 1: both persons.
-    Frame1 = new QGroupBox(QStringLiteral("Personal Details"), this);
+    Frame1 = new FramedGroupBox(QStringLiteral("Personal Details"), this, FrameLook, Navy);
     placeTwips(Frame1, 120, 640, 10260, 6240);
     fraUserM = buildPerson(Frame1, QStringLiteral("Your Moon Sign"), 180,
                            {&picMaleMoonSign,
@@ -82,7 +124,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
         box->setWholeTextTip(true);
 
     // Page 2: the pair.
-    Frame2 = new QGroupBox(QStringLiteral("Moon Sign Compatibility Interpretation"), this);
+    Frame2 = new FramedGroupBox(QStringLiteral("Moon Sign Compatibility Interpretation"), this, FrameLook, Navy);
     placeTwips(Frame2, 120, 640, 10260, 6240);
     Picture1 = new QLabel(Frame2);
     Picture1->setPixmap(ImageList::Render(QStringLiteral(":/icons/moonsign.svg"), DecorationPx));
@@ -133,13 +175,22 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
     placeTwips(Label61, 3000, 7060, 7380, 300);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->isWindow())
+            applyLook(w);
     bringToFront(Frame2);
     setClientSizeTwips(10500, 7540);
 }
 
+void frmMoonSign::paintEvent(QPaintEvent*)
+{
+    // Only the window's own background: its controls keep their colours.
+    QPainter(this).fillRect(rect(), Background);
+}
+
 QGroupBox* frmMoonSign::buildPerson(QWidget* page, const QString& title, double left, const PersonWidgets& w)
 {
-    auto* frame = new QGroupBox(title, page);
+    auto* frame = new FramedGroupBox(title, page, FrameLook, Navy);
     placeTwips(frame, left, 330, 4890, 5760);
     auto* pic = new QLabel(frame);
     pic->setPixmap(DefaultSignPicture(SignPicturePx));

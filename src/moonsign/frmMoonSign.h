@@ -80,6 +80,9 @@ public:
     // The page in front: 1 or 2.
     int FrontPage() const;
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     struct PersonWidgets {
         QLabel** picture;
