@@ -52,6 +52,9 @@ public:
     void Form_Load() override;
     void cmdBack_Click();
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     QGroupBox* personFrame(QWidget* parent, const QString& title, double left, double top,
                            std::array<ElidingLabel*, 5>& values);
