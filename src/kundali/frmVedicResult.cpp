@@ -1,6 +1,7 @@
 #include "frmVedicResult.h"
 
 #include "ElidingLabel.h"
+#include "ControlLook.h"
 #include "FramedGroupBox.h"
 #include "frmMainKundali.h"
 #include "modNakshatraInformation.h"
@@ -54,65 +55,45 @@ QString groupLook(const char* background = nullptr)
     return look.arg(background ? QStringLiteral(" background: %1;").arg(QLatin1String(background)) : QString());
 }
 
-void setForeground(QWidget* w, const QColor& c)
+// Frames are bold and the controls directly inside them plain. Set as each
+// control is made, so the controls inside take the right font from the start.
+void placeLook(QWidget* w)
 {
-    QPalette pal = w->palette();
-    pal.setColor(w->foregroundRole(), c);
-    w->setPalette(pal);
+    if (qobject_cast<QGroupBox*>(w))
+        setFontLook(w, true);
+    else if (qobject_cast<QGroupBox*>(w->parentWidget()))
+        setFontLook(w, false);
 }
 
-void setFontOf(QWidget* w, bool bold, double points = 0, bool underline = false)
+// A control's role, and the font and colours that go with it.
+void setRole(QWidget* w, const char* role)
 {
-    QFont f = w->font();
-    f.setBold(bold);
-    if (points > 0)
-        f.setPointSizeF(points);
-    if (underline)
-        f.setUnderline(true);
-    w->setFont(f);
-}
-
-// Frames are bold and the controls inside them plain; the roles then set
-// their own. Controls made since the last call get theirs; a control's size
-// that follows its font is taken after this.
-void applyLook(QWidget* window)
-{
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->isWindow() || w->property("looked").toBool())
-            continue;
-        w->setProperty("looked", true);
-        if (qobject_cast<QGroupBox*>(w))
-            setFontOf(w, true);
-        else if (qobject_cast<QGroupBox*>(w->parentWidget()))
-            setFontOf(w, false);
-        const QString role = w->property("role").toString();
-        if (role.isEmpty())
-            continue;
-        if (role == QLatin1String("body")) {
-            w->setStyleSheet(QStringLiteral("border: 1px solid rgb(150, 75, 15); background: rgb(255, 147, 49);"));
-        } else if (role == QLatin1String("bold")) {
-            setFontOf(w, true);
-        } else if (role == QLatin1String("name")) {
-            setFontOf(w, true, 12);
-        } else if (role == QLatin1String("heading") || role == QLatin1String("title")) {
-            setFontOf(w, true, 9.75);
-        } else if (role == QLatin1String("aboutTitle")) {
-            w->setStyleSheet(QStringLiteral(
-                "font-weight: bold; font-size: 9.75pt; background: rgb(255, 192, 192); padding: 0 4px;"));
-        } else if (role == QLatin1String("paragraph")) {
-            w->setStyleSheet(QStringLiteral("background: rgb(255, 255, 128); padding: 4px;"));
-        } else if (role == QLatin1String("link")) {
-            setFontOf(w, w->font().bold(), 0, true);
-            setForeground(w, QColor(0, 0, 255));
-        } else if (role == QLatin1String("summary")) {
-            setFontOf(w, true);
-            setForeground(w, QColor(192, 0, 0));
-        } else if (role == QLatin1String("verdict")) {
-            setFontOf(w, true);
-            setForeground(w, QColor(0, 0, 255));
-        } else if (role == QLatin1String("cell")) {
-            setForeground(w, Qt::black);
-        }
+    w->setProperty("role", QString::fromLatin1(role));
+    const std::string_view r(role);
+    if (r == "body") {
+        w->setStyleSheet(QStringLiteral("border: 1px solid rgb(150, 75, 15); background: rgb(255, 147, 49);"));
+    } else if (r == "bold") {
+        setFontLook(w, true);
+    } else if (r == "name") {
+        setFontLook(w, true, 12);
+    } else if (r == "heading" || r == "title") {
+        setFontLook(w, true, 9.75);
+    } else if (r == "aboutTitle") {
+        w->setStyleSheet(
+            QStringLiteral("font-weight: bold; font-size: 9.75pt; background: rgb(255, 192, 192); padding: 0 4px;"));
+    } else if (r == "paragraph") {
+        w->setStyleSheet(QStringLiteral("background: rgb(255, 255, 128); padding: 4px;"));
+    } else if (r == "link") {
+        setFontLook(w, w->font().bold(), 0, true);
+        setForeground(w, QColor(0, 0, 255));
+    } else if (r == "summary") {
+        setFontLook(w, true);
+        setForeground(w, QColor(192, 0, 0));
+    } else if (r == "verdict") {
+        setFontLook(w, true);
+        setForeground(w, QColor(0, 0, 255));
+    } else if (r == "cell") {
+        setForeground(w, Qt::black);
     }
 }
 
@@ -131,8 +112,9 @@ QLabel* label(const QString& text, QWidget* parent, double l, double t, double w
               const char* role = nullptr)
 {
     auto* lbl = new QLabel(text, parent);
+    placeLook(lbl);
     if (role)
-        lbl->setProperty("role", QString::fromLatin1(role));
+        setRole(lbl, role);
     placeTwips(lbl, l, t, w, h);
     return lbl;
 }
@@ -140,7 +122,8 @@ QLabel* label(const QString& text, QWidget* parent, double l, double t, double w
 ClickLabel* linkLabel(const QString& text, QWidget* parent)
 {
     auto* l = new ClickLabel(text, parent);
-    l->setProperty("role", QStringLiteral("link"));
+    placeLook(l);
+    setRole(l, "link");
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }
@@ -148,6 +131,7 @@ ClickLabel* linkLabel(const QString& text, QWidget* parent)
 TextBox* box(QWidget* parent, double l, double t, double w, double h, bool prose = false)
 {
     auto* b = new TextBox(parent, prose);
+    placeLook(b);
     placeTwips(b, l, t, w, h);
     return b;
 }
@@ -155,6 +139,7 @@ TextBox* box(QWidget* parent, double l, double t, double w, double h, bool prose
 QPushButton* button(const QString& caption, QWidget* parent, double l, double t)
 {
     auto* b = new QPushButton(caption, parent);
+    placeLook(b);
     placeTwips(b, l, t, 975, 375);
     return b;
 }
@@ -165,9 +150,11 @@ MultiRowTabStrip* strip(QWidget* parent, const QStringList& captions, double l, 
                         double pagesTop, const char* name)
 {
     auto* body = new QFrame(parent);
-    body->setProperty("role", QStringLiteral("body"));
+    placeLook(body);
+    setRole(body, "body");
     placeTwips(body, l, pagesTop, w, t + h - pagesTop);
     auto* ts = new MultiRowTabStrip(parent);
+    placeLook(ts);
     ts->setObjectName(QString::fromLatin1(name));
     for (const QString& c : captions)
         ts->addTab(c);
@@ -194,6 +181,7 @@ protected:
 QFrame* page(QWidget* parent, double l, double t, double w, double h, bool bordered)
 {
     QFrame* f = bordered ? new BorderedPage(parent) : new QFrame(parent);
+    placeLook(f);
     if (bordered)
         f->setProperty("role", QStringLiteral("page"));
     placeTwips(f, l, t, w, h);
@@ -316,6 +304,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
 
     auto topFrame = [this](const QString& caption, const char* name) {
         auto* f = new FramedGroupBox(caption, this, groupLook());
+        placeLook(f);
         f->setObjectName(QString::fromLatin1(name));
         placeTwips(f, 150, 735, 11625, 5145);
         return f;
@@ -373,7 +362,10 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     connect(Label13, &ClickLabel::clicked, this, [this] { Label13_Click(); });
     connect(lblAboutVisit, &ClickLabel::clicked, this, [this] { lblAboutVisit_Click(); });
 
-    applyLook(this);
+    // The controls made on their own take theirs here.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->isWindow() && !w->testAttribute(Qt::WA_SetFont))
+            placeLook(w);
     ShowWholeLinesIn(this);
     setClientSizeTwips(11940, 6915);
 }
@@ -393,7 +385,10 @@ void frmVedicResult::buildMatchTab()
                  QStringLiteral("           Interpretation           ")},
                 255, 240, 11250, 4800, 600, "TSD");
     auto sub = [g](const QString& caption, const char* name, double left) {
-        auto* f = new FramedGroupBox(caption, g, groupLook(name == std::string_view("fraInterpretation") ? "rgb(255, 255, 192)" : nullptr));
+        auto* f = new FramedGroupBox(caption, g,
+                                     groupLook(name == std::string_view("fraInterpretation") ? "rgb(255, 255, 192)"
+                                                                                             : nullptr));
+        placeLook(f);
         f->setObjectName(QString::fromLatin1(name));
         placeTwips(f, left, 600, 11235, 4425);
         return f;
@@ -412,6 +407,7 @@ void frmVedicResult::buildMatchTab()
     ElidingLabel** girl[4] = {&lblFName, &lblFDOB, &lblFTOB, &lblFPOB};
     auto detail = [this](double left, double top, double width) {
         auto* l = new ElidingLabel(fraUserDetails);
+        placeLook(l);
         l->setText(QStringLiteral("Label1"));
         placeTwips(l, left, top, width, 300);
         return l;
@@ -423,6 +419,7 @@ void frmVedicResult::buildMatchTab()
 
     // The score table: the 44 cells over the drawn background.
     picGunaMilan = new QLabel(fraTable);
+    placeLook(picGunaMilan);
     picGunaMilan->setObjectName(QStringLiteral("picGunaMilan"));
     picGunaMilan->setPixmap(drawGunaMilanTable());
     placeTwips(picGunaMilan, 270, 240, TableWidth, TableHeight);
@@ -439,11 +436,12 @@ void frmVedicResult::buildMatchTab()
     cell(41, ColEdges[4], ColEdges[5], 8);
     cell(43, ColEdges[1], ColEdges[4], 9);
     cell(42, ColEdges[4], ColEdges[6], 9);
-    lblVarna[43]->setProperty("role", QStringLiteral("summary"));
-    lblVarna[42]->setProperty("role", QStringLiteral("verdict"));
+    setRole(lblVarna[43], "summary");
+    setRole(lblVarna[42], "verdict");
 
     // Interpretation.
     RTB = new RichTextBox(fraInterpretation);
+    placeLook(RTB);
     RTB->setObjectName(QStringLiteral("RTB"));
     placeTwips(RTB, 120, 360, 10965, 3495);
     lblHyperlink = linkLabel(QStringLiteral("For a detailed analysis of your match visit ") + Site, fraInterpretation);
@@ -687,8 +685,7 @@ void frmVedicResult::buildAboutBlock(QWidget* pg, const QString& title, ClickLab
     auto* text = label(q(kundalicontent::aboutBlock()), pg, 120, 660, width - 240, 2200, "paragraph");
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    applyLook(this); // the height follows the paragraph's font and padding
-    text->ensurePolished();
+    text->ensurePolished(); // the height follows the paragraph's font and padding
     text->setFixedHeight(text->heightForWidth(text->width()));
     auto* visit = linkLabel(QStringLiteral("Visit us at ") + Site + QStringLiteral(" for more free love tests"), pg);
     visit->setGeometry(twipsToPixelsX(120), text->geometry().bottom() + twipsToPixelsY(150),
@@ -704,8 +701,7 @@ void frmVedicResult::buildAboutTab()
     placeTwips(icon, 240, 360, 480, 480);
     auto* title = label(QStringLiteral("Vorlaine Astrology Kundali Match"), a, 840, 420, 4800, 360, "aboutTitle");
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    applyLook(this); // sized in its own font and padding
-    title->ensurePolished();
+    title->ensurePolished(); // sized in its own font and padding
     title->adjustSize();
     Line2 = new QFrame(a);
     Line2->setObjectName(QStringLiteral("Line2"));
@@ -716,7 +712,6 @@ void frmVedicResult::buildAboutTab()
     auto* text = label(q(kundalicontent::aboutBlock()), a, 840, 1260, 9960, 2000, "paragraph");
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    applyLook(this);
     text->ensurePolished();
     text->setFixedHeight(text->heightForWidth(text->width()));
     lblAboutVisit = linkLabel(QStringLiteral("Visit us at ") + Site + QStringLiteral(" for more free love tests"), a);
