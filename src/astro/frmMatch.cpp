@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+
+#include "MenuFont.h"
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -103,7 +105,7 @@ frmMatch::frmMatch() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Astro Compatibility Test Software"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
     // A fixed border without a maximize button.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(frame()))
         sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -3,6 +3,7 @@
 #include "AstroContent.h"
 #include "frmMatch.h"
 
+#include "ElidingLabel.h"
 #include "Forms.h"
 #include "ImageList.h"
 #include "TestWindow.h"
@@ -88,7 +89,7 @@ frmReport::frmReport() : Form(FormName)
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
     lblHeading->setAlignment(Qt::AlignCenter);
 
-    std::array<QLabel*, 5> m{}, f{};
+    std::array<ElidingLabel*, 5> m{}, f{};
     fraMale = personFrame(body, QStringLiteral("Male:"), 120, 780, m);
     fraFemale = personFrame(body, QStringLiteral("Female:"), 120 + HalfWidth + 120, 780, f);
     mName = m[0], mDOB = m[1], mCity = m[2], mState = m[3], Mcountry = m[4];
@@ -155,7 +156,7 @@ frmReport::frmReport() : Form(FormName)
 }
 
 QGroupBox* frmReport::personFrame(QWidget* parent, const QString& title, double left, double top,
-                                  std::array<QLabel*, 5>& values)
+                                  std::array<ElidingLabel*, 5>& values)
 {
     auto* frame = new QGroupBox(title, parent);
     placeTwips(frame, left, top, HalfWidth, 1800);
@@ -163,7 +164,10 @@ QGroupBox* frmReport::personFrame(QWidget* parent, const QString& title, double 
     for (int i = 0; i < 5; ++i) {
         const double y = 300 + i * 280;
         label(QString::fromLatin1(captions[i]), frame, 150, y, 1450);
-        values[static_cast<std::size_t>(i)] = valueLabel(frame, 1650, y, HalfWidth - 1800);
+        auto* value = new ElidingLabel(frame);
+        value->setProperty("value", true);
+        placeTwips(value, 1650, y, HalfWidth - 1800, 270);
+        values[static_cast<std::size_t>(i)] = value;
     }
     return frame;
 }

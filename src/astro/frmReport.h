@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElidingLabel.h"
 #include "Form.h"
 
 #include <array>
@@ -23,9 +24,11 @@ public:
     QLabel* lblHeading;
 
     QGroupBox* fraMale;
-    QLabel *mName, *mDOB, *mCity, *mState, *Mcountry;
+    // Names and places as typed, of any length: shortened to the frame with
+    // the whole text in a tool tip.
+    ElidingLabel *mName, *mDOB, *mCity, *mState, *Mcountry;
     QGroupBox* fraFemale;
-    QLabel *fName, *fDOB, *fCity, *fState, *fCountry;
+    ElidingLabel *fName, *fDOB, *fCity, *fState, *fCountry;
 
     QGroupBox* fraCompatibility;
     QLabel* lblIntroduction;
@@ -51,7 +54,7 @@ public:
 
 private:
     QGroupBox* personFrame(QWidget* parent, const QString& title, double left, double top,
-                           std::array<QLabel*, 5>& values);
+                           std::array<ElidingLabel*, 5>& values);
     QGroupBox* positionTable(QWidget* parent, const QString& title, double left,
                              std::array<QLabel*, PositionCount>& values, QLabel*& secondMC, QLabel*& chiron);
 };

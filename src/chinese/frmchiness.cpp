@@ -1,5 +1,6 @@
 #include "frmchiness.h"
 
+#include "MenuFont.h"
 #include "frmSaveChinese.h"
 #include "frmmainChinese.h"
 
@@ -80,7 +81,7 @@ frmchiness::frmchiness() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Chinese Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
@@ -159,6 +160,7 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
+    ShowWholeLinesIn(this);
     setClientSizeTwips(12000, 8520);
 }
 

@@ -1,5 +1,6 @@
 #include "frmmainChinese.h"
 
+#include "MenuFont.h"
 #include "ChineseCalculation.h"
 #include "frmchiness.h"
 
@@ -69,7 +70,7 @@ frmmainChinese::frmmainChinese() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Chinese Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));

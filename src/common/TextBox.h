@@ -13,4 +13,24 @@ public:
     void setText(const QString& text);
     // The height in pixels that shows exactly this many whole lines.
     int HeightForLines(int lines);
+    // Shortens a multi-line box to the whole lines its height holds, so the
+    // last one it shows is never cut.
+    void ShowWholeLines();
+    // A one-line box that cannot be as wide as its longest value shows its
+    // whole text in a tool tip whenever the text is wider than the box.
+    void setWholeTextTip(bool on);
+    bool wholeTextTip() const { return wholeTextTip_; }
+    bool TextFits();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void updateTip();
+    bool wholeTextTip_ = false;
 };
+
+// Every multi-line box of a window shows whole lines (see ShowWholeLines);
+// run once the window's style sheet is set.
+void ShowWholeLinesIn(QWidget* window);

@@ -221,7 +221,7 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
         placeTwips(help, 2385, 1407, 945, 270);
         tzHelp = help;
         p.dst = new QCheckBox(QStringLiteral("DST"), frame);
-        placeTwips(p.dst, 3450, 1417, 735, 250);
+        placeTwips(p.dst, 3450, 1417, 800, 250);
 
         auto optionFrame = [&](double top, double height, const QString& first, const QString& second,
                                QRadioButton*& a, QRadioButton*& b) {

@@ -1,5 +1,7 @@
 #include "frmVedicResult.h"
 
+#include "ElidingLabel.h"
+#include "MenuFont.h"
 #include "frmMainKundali.h"
 #include "modNakshatraInformation.h"
 #include "modRashiInformation.h"
@@ -234,7 +236,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     setCaption(QStringLiteral("Vorlaine Astrology Kundali Match"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
@@ -311,6 +313,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     connect(Label13, &ClickLabel::clicked, this, [this] { Label13_Click(); });
     connect(lblAboutVisit, &ClickLabel::clicked, this, [this] { lblAboutVisit_Click(); });
 
+    ShowWholeLinesIn(this);
     setClientSizeTwips(11940, 6915);
 }
 
@@ -336,11 +339,19 @@ void frmVedicResult::buildMatchTab()
     // Birth details.
     lblDisplay[0] = label(QStringLiteral("Boy's Birth Details"), fraUserDetails, 240, 480, 4800, 300, "heading");
     lblDisplay[1] = label(QStringLiteral("Girl's Birth Details"), fraUserDetails, 5400, 480, 4800, 300, "heading");
-    QLabel** boy[4] = {&lblMName, &lblMDOB, &lblMTOB, &lblMPOB};
-    QLabel** girl[4] = {&lblFName, &lblFDOB, &lblFTOB, &lblFPOB};
+    // Names and places as typed, of any length: shortened to the column
+    // with the whole text in a tool tip.
+    ElidingLabel** boy[4] = {&lblMName, &lblMDOB, &lblMTOB, &lblMPOB};
+    ElidingLabel** girl[4] = {&lblFName, &lblFDOB, &lblFTOB, &lblFPOB};
+    auto detail = [this](double left, double top, double width) {
+        auto* l = new ElidingLabel(fraUserDetails);
+        l->setText(QStringLiteral("Label1"));
+        placeTwips(l, left, top, width, 300);
+        return l;
+    };
     for (int i = 0; i < 4; ++i) {
-        *boy[i] = label(QStringLiteral("Label1"), fraUserDetails, 240, 1080 + 360 * i, 5040, 300);
-        *girl[i] = label(QStringLiteral("Label1"), fraUserDetails, 5400, 1080 + 360 * i, 5700, 300);
+        *boy[i] = detail(240, 1080 + 360 * i, 5040);
+        *girl[i] = detail(5400, 1080 + 360 * i, 5700);
     }
 
     // The score table: the 44 cells over the drawn background.
@@ -516,6 +527,10 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
     (boy ? txtNMAnimalSymbol : txtNFAnimalSymbol) = box(top, 120, 4100, 2340, 285);
     caption("Symbol", 120, 4440);
     (boy ? txtNMSymbol : txtNFSymbol) = box(top, 120, 4680, 2340, 285);
+    // The tab strip beside the picture column leaves no room to widen these.
+    for (TextBox* b : {boy ? txtNMRullingPlanet : txtNFRullingPlanet, boy ? txtNMAstronomicalName : txtNFAstronomicalName,
+                       boy ? txtNMAnimalSymbol : txtNFAnimalSymbol, boy ? txtNMSymbol : txtNFSymbol})
+        b->setWholeTextTip(true);
 
     MultiRowTabStrip*& ts = boy ? TSNM : TSNF;
     ts = strip(top,
@@ -556,13 +571,13 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
     // The captions of the left column wrap, so its boxes have room for the
     // longer deva texts.
     for (int i = 0; i < 6; ++i) {
-        auto* l = label(QString::fromLatin1(left[i]), f[0], 120, tops[i] - 90, 1740, 450);
+        auto* l = label(QString::fromLatin1(left[i]), f[0], 120, tops[i] - 90, 1680, 450);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setWordWrap(true);
-        *leftBoxes[i] = box(f[0], 1920, tops[i], 3300, 285);
+        *leftBoxes[i] = box(f[0], 1860, tops[i], 3480, 285);
     }
     for (int i = 0; i < 5; ++i) {
-        auto* l = label(QString::fromLatin1(right[i]), f[0], 5340, tops[i], 1440, 285);
+        auto* l = label(QString::fromLatin1(right[i]), f[0], 5400, tops[i], 1380, 285);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         *rightBoxes[i] = box(f[0], 6840, tops[i], 1800, 285);
     }
@@ -621,6 +636,7 @@ void frmVedicResult::buildAboutTab()
     placeTwips(icon, 240, 360, 480, 480);
     auto* title = label(QStringLiteral("Vorlaine Astrology Kundali Match"), a, 840, 420, 4800, 360, "aboutTitle");
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    title->ensurePolished(); // sized in the style sheet's font
     title->adjustSize();
     Line2 = new QFrame(a);
     Line2->setObjectName(QStringLiteral("Line2"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElidingLabel.h"
 #include "ImageList.h"
 #include "ReportWindow.h"
 #include "TabStrip.h"
@@ -80,8 +81,8 @@ public:
     MultiRowTabStrip* TSD;
     QGroupBox *fraUserDetails, *fraTable, *fraInterpretation;
     std::array<QLabel*, 2> lblDisplay{};
-    QLabel *lblMName, *lblMDOB, *lblMTOB, *lblMPOB;
-    QLabel *lblFName, *lblFDOB, *lblFTOB, *lblFPOB;
+    ElidingLabel *lblMName, *lblMDOB, *lblMTOB, *lblMPOB;
+    ElidingLabel *lblFName, *lblFDOB, *lblFTOB, *lblFPOB;
     QLabel* picGunaMilan;
     std::array<QLabel*, 44> lblVarna{}; // the score table's cells 0..43
     RichTextBox* RTB;                    // the interpretation box

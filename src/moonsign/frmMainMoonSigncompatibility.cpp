@@ -1,5 +1,6 @@
 #include "frmMainMoonSigncompatibility.h"
 
+#include "MenuFont.h"
 #include "frmMoonSign.h"
 #include "MoonSignRules.h"
 
@@ -107,7 +108,7 @@ frmMainMoonSigncompatibility::frmMainMoonSigncompatibility() : InputWindow(FormN
 
     setCaption(QStringLiteral("Vorlaine Moon Sign Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuNext = file->addAction(QStringLiteral("Get &Moon Sign Compatibility"));

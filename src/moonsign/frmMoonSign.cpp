@@ -1,5 +1,6 @@
 #include "frmMoonSign.h"
 
+#include "MenuFont.h"
 #include "frmMainMoonSigncompatibility.h"
 #include "frmSaveMoonSign.h"
 #include "MoonSignRules.h"
@@ -42,7 +43,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Moon Sign Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuPrint = file->addAction(QStringLiteral("Print"));
@@ -74,6 +75,11 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
                            {&picFemaleMoonSign,
                             {&lblNameF, &lblDOBF, &lblTOBF, &lblCityF, &lblStateF, &lblCountryF, &lblMoonF},
                             {&txtUserF, &txtDOBF, &txtTOBF, &txtCityF, &txtStateF, &txtCountryF, &txtMoonF}});
+
+    // Names and places are as long as typed; a box too narrow shows its
+    // whole text in a tool tip.
+    for (TextBox* box : {txtUserM, txtCityM, txtStateM, txtCountryM, txtUserF, txtCityF, txtStateF, txtCountryF})
+        box->setWholeTextTip(true);
 
     // Page 2: the pair.
     Frame2 = new QGroupBox(QStringLiteral("Moon Sign Compatibility Interpretation"), this);

@@ -15,7 +15,9 @@
 frmSaveMoonSign::frmSaveMoonSign() : ReportWindow(FormName, QStringLiteral("Vorlaine Moon Sign Compatibility"))
 {
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("frmSaveMoonSign { background: #eef0fa; } QWidget { font-family: Verdana; font-size: 9pt; }"
+    setStyleSheet(QStringLiteral("frmSaveMoonSign { background: #eef0fa; }"
+                                 // The report box keeps its own font.
+                                 "QLabel, QPushButton { font-family: Verdana; font-size: 9pt; }"
                                  "QLabel { color: #0000cc; text-decoration: underline; }"));
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(9.75);

@@ -1,5 +1,7 @@
 #include "frmDisp.h"
 
+#include "MenuFont.h"
+
 #include "frmMainNumerology.h"
 
 #include "ClickLabel.h"
@@ -36,7 +38,8 @@ NumerologyResultWindow::NumerologyResultWindow(const char* formName, const QStri
     setStyleSheet(QStringLiteral("#%1 { background: #fdf3e7; }"
                                  "QWidget { font-family: Verdana; font-size: 9pt; }"
                                  "QLabel#Label61 { color: #0000cc; text-decoration: underline; }")
-                      .arg(QString::fromLatin1(formName)));
+                      .arg(QString::fromLatin1(formName)) +
+                  MenuFontRule());
 
     Label61 = new ClickLabel(QStringLiteral("More free love tests and readings at www.vorlaine.example"), this);
     Label61->setObjectName(QStringLiteral("Label61"));

@@ -10,6 +10,7 @@
 #include "Desktop.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "MenuFont.h"
 #include "ReportWindow.h"
 #include "RichTextBox.h"
 #include "TwipsLayout.h"
@@ -84,7 +85,7 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Numerology Compatibility Software"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuComprehensive = file->addAction(QStringLiteral("&Comprehensive Reading"));
@@ -108,13 +109,12 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
 
     Frame1 = new QGroupBox(QStringLiteral("www.vorlaine.example"), this);
     placeTwips(Frame1, 120, 600, 4920, 1020);
-    Label61 = new ClickLabel(QStringLiteral("Free love tests, horoscopes and readings at www.vorlaine.example"),
-                             Frame1);
+    // One line, centred in the frame.
+    Label61 = new ClickLabel(QStringLiteral("Free love tests at www.vorlaine.example"), Frame1);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setCursor(Qt::PointingHandCursor);
     Label61->setAlignment(Qt::AlignCenter);
-    Label61->setWordWrap(true);
-    placeTwips(Label61, 180, 330, 4560, 570);
+    placeTwips(Label61, 120, 330, 4680, 570);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 
     Frame2 = new QGroupBox(QStringLiteral("Note: "), this);
@@ -176,12 +176,14 @@ QGroupBox* frmMainNumerology::personFrame(const QString& title, double left, QLi
     row(QStringLiteral("* Last Name"), 1500);
     last = nameBox(1500);
     row(QStringLiteral("Date of Birth"), 2040);
+    // The month list is wide enough for "September"; the day and year
+    // lists give up what it takes.
     month = new QComboBox(frame);
-    placeTwips(month, 1560, 2040, 1320, 345);
+    placeTwips(month, 1560, 2040, 1500, 345);
     day = new QComboBox(frame);
-    placeTwips(day, 2940, 2040, 700, 345);
+    placeTwips(day, 3120, 2040, 640, 345);
     year = new QComboBox(frame);
-    placeTwips(year, 3700, 2040, 1040, 345);
+    placeTwips(year, 3820, 2040, 920, 345);
     for (QComboBox* c : {month, day, year})
         c->setMaxVisibleItems(12);
     return frame;

@@ -1,5 +1,6 @@
 #include "frmMainZodiac.h"
 
+#include "MenuFont.h"
 #include "frmSunSign.h"
 #include "modSunSign.h"
 
@@ -46,7 +47,7 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
     QWidget* body = this;
 
     QMenu* file = addMenu(QStringLiteral("&File"));

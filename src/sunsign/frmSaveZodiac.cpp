@@ -16,7 +16,9 @@
 frmSaveZodiac::frmSaveZodiac() : ReportWindow(FormName, QStringLiteral("Vorlaine Zodiac Compatibility"))
 {
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("frmSaveZodiac { background: #fdf3e7; } QWidget { font-family: Verdana; font-size: 9pt; }"
+    setStyleSheet(QStringLiteral("frmSaveZodiac { background: #fdf3e7; }"
+                                 // The report box keeps its own font.
+                                 "QLabel, QPushButton { font-family: Verdana; font-size: 9pt; }"
                                  "QLabel { color: #0000cc; text-decoration: underline; }"));
     RTB->setFont(QFont(QStringLiteral("Verdana"), 10));
     placeTwips(RTB, 120, 120, 9360, 6600);

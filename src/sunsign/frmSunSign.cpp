@@ -1,5 +1,6 @@
 #include "frmSunSign.h"
 
+#include "MenuFont.h"
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
 #include "modSunSign.h"
@@ -8,6 +9,7 @@
 #include "Forms.h"
 #include "HelpMenu.h"
 #include "TabStrip.h"
+#include "ElidingLabel.h"
 #include "TextBox.h"
 #include "Twips.h"
 #include "TwipsLayout.h"
@@ -47,7 +49,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style);
+    setStyleSheet(Style + MenuFontRule());
     QWidget* body = this;
 
     QMenu* file = addMenu(QStringLiteral("&File"));
@@ -158,7 +160,11 @@ QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, cons
         placeTwips(l, 120, top, 2760, height);
         return l;
     };
-    *w.lblName = centred(2400, 600);
+    auto* name = new ElidingLabel(user);
+    name->setAlignment(Qt::AlignCenter);
+    name->setWordWrap(true);
+    placeTwips(name, 120, 2400, 2760, 600);
+    *w.lblName = name;
     *w.lblDOBDesc = centred(3150, 300);
     (*w.lblDOBDesc)->setText(dobCaption);
     *w.lblDOB = centred(3450, 300);

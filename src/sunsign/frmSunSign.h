@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElidingLabel.h"
 #include "ImageList.h"
 #include "TestWindow.h"
 
@@ -41,7 +42,7 @@ public:
     QGroupBox* Frame1;
     QGroupBox* fraUserM;
     QLabel* picSunSignM;
-    QLabel* lblNameM;
+    ElidingLabel* lblNameM; // a long name is shortened, whole in its tool tip
     QLabel* lblDOBDescM;
     QLabel* lblDOBM;
     QLabel* lblSunSignM;
@@ -53,7 +54,7 @@ public:
     QGroupBox* Frame2;
     QGroupBox* fraUserF;
     QLabel* picSunSignF;
-    QLabel* lblNameF;
+    ElidingLabel* lblNameF;
     QLabel* lblDOBDescF;
     QLabel* lblDOBF;
     QLabel* lblSunSignF;
@@ -88,7 +89,7 @@ private:
     struct PersonWidgets {
         QGroupBox** fraUser;
         QLabel** picSunSign;
-        QLabel** lblName;
+        ElidingLabel** lblName;
         QLabel** lblDOBDesc;
         QLabel** lblDOB;
         QLabel** lblSunSign;

@@ -843,3 +843,24 @@ TEST_F(AstroWindows, ExitButtonAndCloseBoxUnloadTheInputWindow)
     EXPECT_TRUE(WelcomePanelVisible());
     EXPECT_EQ(exitCalls, 0);
 }
+
+TEST_F(AstroWindows, LongNamesAndPlacesAreShortenedWithTheWholeTextInATip)
+{
+    Birth longNames = Asha;
+    longNames.name = QStringLiteral("Alexandra Catherine Montgomery Featherstonehaugh");
+    longNames.city = QStringLiteral("Llanfairpwllgwyngyll Gogerychwyrndrobwll");
+    frmReport& r = calculate(longNames, Ben);
+    QCoreApplication::processEvents();
+    for (ElidingLabel* l : {r.mName, r.mCity}) {
+        // The label keeps the whole text, draws what fits and tips the rest.
+        EXPECT_TRUE(l->Shortened()) << l->text().toStdString();
+        EXPECT_TRUE(l->ShownText().endsWith(QChar(0x2026)));
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->ShownText()), l->contentsRect().width());
+        EXPECT_EQ(l->toolTip(), l->text());
+    }
+    EXPECT_EQ(r.mName->text(), longNames.name);
+    EXPECT_EQ(r.mCity->text(), longNames.city);
+    // Short values are drawn whole, with no tip.
+    EXPECT_FALSE(r.fName->Shortened());
+    EXPECT_TRUE(r.fName->toolTip().isEmpty());
+}

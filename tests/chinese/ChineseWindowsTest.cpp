@@ -22,6 +22,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+
+#include <cmath>
 
 using platform::MsgIcon;
 namespace chinese = VorlaineChineseCompatibility;
@@ -605,4 +608,18 @@ TEST_F(ChineseWindows, NamesWithAnAmpersandShowAsTypedInTheFrameTitles)
         QTest::qWait(20);
     EXPECT_FALSE(forms::isLoaded<frmchiness>()) << "Alt+B belongs to the Back button alone";
     EXPECT_TRUE(forms::isLoaded<frmmainChinese>());
+}
+
+TEST_F(ChineseWindows, TraitAndFamousPersonBoxesShowWholeLines)
+{
+    frmchiness& r = proceed(bornA(0), bornA(1));
+    for (TextBox* box : {r.txtMalePositiveTraits, r.txtMaleNegativeTraits, r.txtMaleFamousPersonBorn,
+                         r.txtFemalePositiveTraits, r.txtFemaleNegativeTraits, r.txtFemaleFamousPerson}) {
+        // Below the top margin the box holds whole lines only, at least two.
+        const int margin = static_cast<int>(std::ceil(box->document()->documentMargin()));
+        const int shown = box->contentsRect().height() - margin;
+        EXPECT_EQ(shown % box->fontMetrics().lineSpacing(), 0) << shown;
+        EXPECT_GE(shown / box->fontMetrics().lineSpacing(), 2);
+        EXPECT_FALSE(box->Text().isEmpty());
+    }
 }

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <cmath>
 #include <set>
 
 namespace ri = modRashiInformation;
@@ -437,4 +438,31 @@ TEST_F(KundaliResult, EveryPageIsFilledForARealMatch)
     EXPECT_EQ(w.txtFEnglishName->Text(), QStringLiteral("Pisces"));
     EXPECT_EQ(w.lblNFNakshatra->text(), QStringLiteral("Revati"));
     EXPECT_GT(w.RTB->Text().size(), 3000);
+}
+
+TEST_F(KundaliResult, ProseBoxesShowWholeLinesAndShortFieldsShowTheirLongestValues)
+{
+    frmVedicResult& w = shownWindow();
+    // Page 5 of each nakshatra strip: three prose boxes, each a whole number
+    // of lines below its top margin.
+    for (TextBox* box : {w.txtNMBestCareerOptions, w.txtNMDomesticLife, w.txtNMHealth, w.txtNFBestCareerOptions,
+                         w.txtNFDomesticLife, w.txtNFHealth}) {
+        const int margin = static_cast<int>(std::ceil(box->document()->documentMargin()));
+        const int shown = box->contentsRect().height() - margin;
+        EXPECT_EQ(shown % box->fontMetrics().lineSpacing(), 0) << shown;
+        EXPECT_GE(shown / box->fontMetrics().lineSpacing(), 2);
+    }
+    // Chitra's deva purpose fits its widened box.
+    ShowNakshatraInformation(KundaliPerson::Boy, "Chitra");
+    EXPECT_TRUE(w.txtNMPurposeOfTheDeva->TextFits()) << w.txtNMPurposeOfTheDeva->Text().toStdString();
+    // Shravana's symbol is wider than the picture column allows: it is shown
+    // whole in the box's tool tip; a short one needs none.
+    ShowNakshatraInformation(KundaliPerson::Girl, "Shravana");
+    EXPECT_EQ(w.txtNFSymbol->Text(), QStringLiteral("An Ear /An Arrow / Three Footprints"));
+    EXPECT_FALSE(w.txtNFSymbol->TextFits());
+    EXPECT_EQ(w.txtNFSymbol->toolTip(), w.txtNFSymbol->Text());
+    ShowNakshatraInformation(KundaliPerson::Girl, "Ashwini");
+    EXPECT_EQ(w.txtNFSymbol->Text(), QStringLiteral("Head of a Horse"));
+    EXPECT_TRUE(w.txtNFSymbol->TextFits());
+    EXPECT_TRUE(w.txtNFSymbol->toolTip().isEmpty());
 }

@@ -263,3 +263,20 @@ TEST_F(MoonSignReport, BuiltOncePerLoadWithItsLinksHookedWhileLoaded)
     EXPECT_EQ(again.count(QStringLiteral("Your Moon Sign Details")), 1);
     EXPECT_TRUE(again.contains(QStringLiteral("Name :Ben R\n")));
 }
+
+TEST_F(MoonSignReport, ReportBoxKeepsItsOwnFontOnScreenAndInTheSavedFile)
+{
+    frmSaveMoonSign& r = openReport();
+    r.RTB->ensurePolished(); // the window's style sheet has had its say
+    EXPECT_DOUBLE_EQ(r.RTB->font().pointSizeF(), 9.75);
+    EXPECT_DOUBLE_EQ(r.RTB->document()->defaultFont().pointSizeF(), 9.75);
+    // The buttons and links keep the window's smaller font.
+    EXPECT_DOUBLE_EQ(r.cmdSave->font().pointSizeF(), 9.0);
+
+    QFile file(save(r, QStringLiteral("size.rtf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    // Half points: 9.75 pt is written as the nearest, 10 pt.
+    EXPECT_TRUE(rtf.contains("\\fs20 ")) << rtf.left(300).toStdString();
+    EXPECT_FALSE(rtf.contains("\\fs18"));
+}

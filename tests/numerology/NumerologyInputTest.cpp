@@ -396,3 +396,15 @@ TEST_F(NumerologyWindows, OnlyThePartnersNumberFollowsThePartnersName)
     click(w.cmdD);
     EXPECT_TRUE(dispText().startsWith(QStringLiteral("Destiny Compatibility Combination: 4 + 8\n")));
 }
+
+TEST_F(NumerologyWindows, ThePromotionLinkIsOneWholeLineInsideItsFrame)
+{
+    frmMainNumerology& w = input();
+    w.Label61->ensurePolished();
+    EXPECT_FALSE(w.Label61->wordWrap());
+    EXPECT_FALSE(w.Label61->text().contains(QLatin1Char('\n')));
+    EXPECT_TRUE(w.Label61->text().contains(QStringLiteral("www.vorlaine.example")));
+    // The whole line fits the label, and the label its frame.
+    EXPECT_LE(w.Label61->fontMetrics().horizontalAdvance(w.Label61->text()), w.Label61->contentsRect().width());
+    EXPECT_TRUE(w.Frame1->rect().contains(w.Label61->geometry()));
+}

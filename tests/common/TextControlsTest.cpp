@@ -1,0 +1,96 @@
+#include "ElidingLabel.h"
+#include "TextBox.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Long = QStringLiteral("Bartholomew Featherstonehaugh-Montgomery");
+
+TEST(ElidingLabel, AShortTextIsShownWholeWithoutATip)
+{
+    ElidingLabel l;
+    l.resize(400, 20);
+    l.setText(QStringLiteral("Asha"));
+    EXPECT_FALSE(l.Shortened());
+    EXPECT_EQ(l.ShownText(), QStringLiteral("Asha"));
+    EXPECT_TRUE(l.toolTip().isEmpty());
+}
+
+TEST(ElidingLabel, ALongTextIsShortenedWithAnEllipsisAndWholeInItsTip)
+{
+    ElidingLabel l;
+    l.resize(80, 20);
+    l.show(); // resizes reach a shown label at once
+    l.setText(Long);
+    EXPECT_TRUE(l.Shortened());
+    EXPECT_TRUE(l.ShownText().endsWith(QChar(0x2026)));
+    EXPECT_LE(l.fontMetrics().horizontalAdvance(l.ShownText()), 80);
+    EXPECT_EQ(l.text(), Long); // the label keeps what it was given
+    EXPECT_EQ(l.toolTip(), Long);
+    // Made wide enough, it shows the whole text and drops the tip.
+    l.resize(l.fontMetrics().horizontalAdvance(Long) + 10, 20);
+    EXPECT_FALSE(l.Shortened());
+    EXPECT_TRUE(l.toolTip().isEmpty());
+}
+
+TEST(ElidingLabel, AWrappedLabelFillsItsLinesBeforeShortening)
+{
+    ElidingLabel l;
+    l.setWordWrap(true);
+    const int line = l.fontMetrics().lineSpacing();
+    l.resize(l.fontMetrics().horizontalAdvance(QStringLiteral("Featherstonehaugh-")) + 4, 2 * line + 2);
+    l.setText(QStringLiteral("Ann Lee"));
+    EXPECT_FALSE(l.Shortened());
+    l.setText(Long);
+    // Two lines: the first whole, the second shortened.
+    const QStringList lines = l.ShownText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QStringLiteral("Bartholomew"));
+    EXPECT_TRUE(lines[1].endsWith(QChar(0x2026)));
+    EXPECT_EQ(l.toolTip(), Long);
+    // One long word is broken rather than drawn past the edge.
+    l.setText(QString(60, QLatin1Char('W')));
+    for (const QString& shown : l.ShownText().split(QLatin1Char('\n')))
+        EXPECT_LE(l.fontMetrics().horizontalAdvance(shown), l.contentsRect().width());
+}
+
+TEST(TextBox, ShowWholeLinesShortensToTheLinesTheHeightHolds)
+{
+    QWidget window;
+    TextBox box(&window, true);
+    const int three = box.HeightForLines(3);
+    for (int extra : {0, 1, box.fontMetrics().lineSpacing() - 1}) {
+        box.setGeometry(0, 0, 200, three + extra);
+        box.ShowWholeLines();
+        EXPECT_EQ(box.height(), three) << extra;
+    }
+    // Never less than one line.
+    box.setGeometry(0, 0, 200, 4);
+    box.ShowWholeLines();
+    EXPECT_EQ(box.height(), box.HeightForLines(1));
+}
+
+TEST(TextBox, TheWholeTextTipFollowsTheTextAndTheWidth)
+{
+    QWidget window;
+    TextBox box(&window);
+    box.setGeometry(0, 0, 60, box.HeightForLines(1));
+    window.show(); // resizes reach a shown box at once
+    box.setText(Long);
+    EXPECT_TRUE(box.toolTip().isEmpty()); // only where the window asks for it
+    box.setWholeTextTip(true);
+    EXPECT_EQ(box.toolTip(), Long);
+    box.setText(QStringLiteral("Leo"));
+    EXPECT_TRUE(box.toolTip().isEmpty());
+    box.setText(Long);
+    box.resize(box.fontMetrics().horizontalAdvance(Long) + 20, box.height());
+    EXPECT_TRUE(box.TextFits());
+    EXPECT_TRUE(box.toolTip().isEmpty());
+}
+
+} // namespace
