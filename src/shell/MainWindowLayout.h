@@ -20,9 +20,6 @@ public:
                      QWidget* bottomBand);
     ~MainWindowLayout() override;
 
-    // The panel's height when the given room lies between the bands.
-    int panelHeightFor(int room) const;
-
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
     QLayoutItem* takeAt(int index) override;
@@ -36,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The panel's height when the given room lies between the bands.
+    int panelHeightFor(int room) const;
     bool areaHoldsWindows() const;
     QSize areaMinimum() const;
     void followWindows();
