@@ -3,13 +3,13 @@
 #include "Forms.h"
 
 #include "Desktop.h"
+#include "ReturnToOpener.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QHideEvent>
 #include <QEventLoop>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -184,6 +184,12 @@ void Form::Show()
 void Form::ShowModal()
 {
     modal_ = true;
+    // Taken before this window shows and the rest is disabled, which would
+    // move the focus away.
+    platform::ReturnToOpener opener;
+    QPointer<QMdiSubWindow> openerChild;
+    if (QMdiArea* area = forms::mdiArea())
+        openerChild = area->activeSubWindow();
     if (kind_ == Kind::Dialog) {
         // Owned by the main window, so it stays above it; the modality must
         // be set before the window is shown, or it has no effect.
@@ -210,7 +216,11 @@ void Form::ShowModal()
             for (QMdiSubWindow* s : area->subWindowList())
                 disable(s);
             if (auto* main = qobject_cast<QMainWindow*>(area->window())) {
-                disable(main->menuBar());
+                // The main window's own menus go grey; the other windows'
+                // menus already are, with their windows. The bar itself stays
+                // on: a maximised child keeps its buttons there.
+                for (QMenu* menu : main->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+                    disable(menu);
                 if (QWidget* central = main->centralWidget())
                     for (QWidget* child : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                         if (child != area)
@@ -223,7 +233,7 @@ void Form::ShowModal()
     forms::ModalScope scope;
     QEventLoop loop;
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    connect(this, &Form::hiddenSignal, &loop, &QEventLoop::quit);
+    connect(this, &Form::hiddenByProgram, &loop, &QEventLoop::quit);
     if (self && self->isVisible())
         loop.exec();
     for (const auto& w : disabled)
@@ -231,6 +241,13 @@ void Form::ShowModal()
             w->setEnabled(true);
     if (self)
         self->modal_ = false;
+
+    // Back to the window that opened this one, its menus and its focus.
+    if (openerChild && openerChild->isVisible())
+        if (QMdiArea* area = openerChild->mdiArea())
+            area->setActiveSubWindow(openerChild);
+    opener.handBack();
+    forms::menusChanged();
 }
 
 void Form::Hide()
@@ -239,20 +256,12 @@ void Form::Hide()
         sub_->hide();
     hide();
     forms::menusChanged();
+    emit hiddenByProgram();
 }
 
 void Form::Unload()
 {
     forms::unload(name_);
-}
-
-void Form::hideEvent(QHideEvent* e)
-{
-    QWidget::hideEvent(e);
-    // A minimised main window hides its children too, and a minimised child
-    // hides its own contents; only a real hide ends a modal show.
-    if (!e->spontaneous() && !(sub_ && sub_->isMinimized()))
-        emit hiddenSignal();
 }
 
 void Form::closeEvent(QCloseEvent* e)

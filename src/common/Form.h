@@ -43,8 +43,11 @@ public:
     // Left = (screen width - Width) / 2 in single precision, Top = 0.
     void CentreOnScreenTop();
 
-    void Show();      // modeless
-    void ShowModal(); // modal: returns when the window is unloaded or hidden
+    void Show(); // modeless
+    // Modal: returns when the window is unloaded or hidden by the program.
+    // Maximise, restore and minimise keep it waiting. Afterwards the window
+    // that was active before has the activation and its focus back.
+    void ShowModal();
     void Hide();
     void Unload();
     bool isShownModal() const { return modal_; }
@@ -61,11 +64,11 @@ public:
     const QList<QMenu*>& menus() const { return menus_; }
 
 signals:
-    void hiddenSignal();
+    // Hide() or an unload took the window off the screen.
+    void hiddenByProgram();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
 
 private:
     void applyGeometry();

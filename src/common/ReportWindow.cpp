@@ -3,6 +3,7 @@
 #include "RichTextBox.h"
 #include "modRTB.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 using namespace platform;
@@ -18,6 +19,34 @@ ReportWindow::ReportWindow(const char* formName, const QString& caption, Kind ki
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+}
+
+namespace {
+bool isCloseKey(const QKeyEvent* e)
+{
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    return (e->key() == Qt::Key_Escape && mods == Qt::NoModifier) ||
+           (e->key() == Qt::Key_F4 && mods == Qt::ControlModifier);
+}
+} // namespace
+
+bool ReportWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride && isShownModal() && isCloseKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
+    return Form::event(e);
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (isShownModal() && isCloseKey(e)) {
+        e->accept();
+        Unload();
+        return;
+    }
+    Form::keyPressEvent(e);
 }
 
 QString ReportWindow::FooterText()

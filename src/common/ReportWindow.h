@@ -43,6 +43,12 @@ public:
     static void WriteRun(RichTextBox* box, Bold bold, std::optional<QColor> color, const QString& text);
 
 protected:
+    // Escape (as in a dialog) and Ctrl+F4 (as in a document window) close a
+    // report window that waits modally, as its close box does.
+    void keyPressEvent(QKeyEvent* e) override;
+    // Claims those keys first, so no shortcut of another window takes them.
+    bool event(QEvent* e) override;
+
     // The title of the save dialog; the application's title unless a window
     // words its own.
     virtual QString SaveDialogTitle() const { return platform::ApplicationTitle; }

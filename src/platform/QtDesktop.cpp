@@ -1,5 +1,6 @@
 #include "QtDesktop.h"
 
+#include "ReturnToOpener.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -95,6 +96,7 @@ void printDocument(const QTextDocument& doc, QPrinter& printer)
 MsgResult QtDesktop::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                             const QString& title)
 {
+    ReturnToOpener opener;
     QMessageBox box(toQt(icon), title.isEmpty() ? ApplicationTitle : title,
                     QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                                  .replace(QLatin1Char('\r'), QLatin1Char('\n')),
@@ -135,6 +137,7 @@ void QtDesktop::OpenUrl(const QString& address)
 
 static bool runFileDialog(CommonDialog& dlg, bool save)
 {
+    ReturnToOpener opener;
     QFileDialog fd(dialogParent(), dlg.DialogTitle.isEmpty() ? ApplicationTitle : dlg.DialogTitle);
     fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     fd.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

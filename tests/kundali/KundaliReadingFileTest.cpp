@@ -6,6 +6,7 @@
 #include "frmVedicResult.h"
 
 #include "ClickLabel.h"
+#include "TabStrip.h"
 #include "RichTextBox.h"
 #include "TestWindow.h"
 #include "Twips.h"
@@ -16,8 +17,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <csignal>
 #include <random>
@@ -177,6 +183,68 @@ TEST_F(KundaliReadingFile, ReportWindowIsATopLevelDialogWithItsControls)
     RichTextBox* box = r.RTB;
     forms::unload<frmSaveKundali>();
     EXPECT_FALSE(IsRichTextLinksHooked(box));
+}
+
+TEST_F(KundaliReadingFile, EscapeCtrlF4OrTheCloseBoxEndTheReportAndTheResultHasTheKeysAgain)
+{
+    MDI& m = mdi();
+    // Shown for this test only: the other tests here run without it.
+    struct HideAfter {
+        ~HideAfter() { mdi().hide(); }
+    } hideAfter;
+    ASSERT_TRUE(showActiveMainWindow());
+    struct Way {
+        const char* name;
+        std::function<void(frmSaveKundali&)> close;
+    };
+    const Way ways[] = {
+        {"Escape", [](frmSaveKundali& r) { QTest::keyClick(r.RTB, Qt::Key_Escape); }},
+        {"Ctrl+F4", [](frmSaveKundali& r) { QTest::keyClick(r.cmdPrint, Qt::Key_F4, Qt::ControlModifier); }},
+        {"close box", [](frmSaveKundali& r) { r.close(); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        match(asha(), ben());
+        frmVedicResult& result = forms::get<frmVedicResult>();
+        QApplication::processEvents();
+        QTest::mouseClick(result.TSAll, Qt::LeftButton, {}, result.TSAll->TabRect(1).center());
+        forms::setModalLoops(true);
+        bool wasModal = false, keysRefusedAlone = true, closed = false;
+        QTimer::singleShot(0, [&] {
+            frmSaveKundali& r = forms::get<frmSaveKundali>();
+            wasModal = QGuiApplication::modalWindow() == r.windowHandle();
+            // The keys go where the window system sends them: to the report
+            // once it is active.
+            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &r; }, 2000))
+                return r.Unload();
+            // Other keys leave it open.
+            QTest::keyClick(r.RTB, Qt::Key_F4);
+            QTest::keyClick(r.RTB, Qt::Key_Escape, Qt::ShiftModifier);
+            keysRefusedAlone = forms::isLoaded<frmSaveKundali>();
+            way.close(r);
+            closed = !forms::isLoaded<frmSaveKundali>();
+            if (!closed)
+                r.Unload();
+        });
+        QTest::mouseClick(result.cmdSave, Qt::LeftButton); // returns when the report is gone
+        forms::setModalLoops(false);
+        EXPECT_TRUE(wasModal);
+        EXPECT_TRUE(keysRefusedAlone);
+        EXPECT_TRUE(closed);
+        EXPECT_TRUE(forms::isLoaded<frmVedicResult>());
+        EXPECT_FALSE(forms::isLoaded<frmSaveKundali>());
+
+        // The main window takes the activation back (the window system
+        // answers a moment later), and the focus is on Save again.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &m; }, 2000));
+        ASSERT_NE(m.area->activeSubWindow(), nullptr);
+        EXPECT_EQ(m.area->activeSubWindow()->widget(), &result);
+        EXPECT_EQ(QApplication::focusWidget(), result.cmdSave);
+        QTest::keyClick(result.cmdSave, Qt::Key_B, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([] { return !forms::isLoaded<frmVedicResult>(); }, 2000));
+        EXPECT_TRUE(forms::isLoaded<frmMainKundali>());
+    }
+    EXPECT_EQ(exitCalls, 0);
 }
 
 TEST_F(KundaliReadingFile, PrintPrintsTheWholeReport)

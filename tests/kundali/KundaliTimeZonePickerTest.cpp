@@ -9,8 +9,13 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 using namespace kundalitest;
 namespace vc = modVedicCompatibility;
@@ -166,4 +171,54 @@ TEST_F(TimeZonePicker, IsNotAmongTheWindowsALaunchUnloads)
     mdi().cmdCallMainForm_Click(1);
     EXPECT_TRUE(forms::isLoaded<frmTimeZone>());
     forms::unload<frmTimeZone>();
+}
+
+TEST_F(TimeZonePicker, ClosingItHandsTheKeysBackToTheInputWindow)
+{
+    MDI& m = mdi();
+    // Shown for this test only: the other tests here run without it.
+    struct HideAfter {
+        ~HideAfter() { mdi().hide(); }
+    } hideAfter;
+    const std::function<void(frmTimeZone&)> ways[] = {
+        [](frmTimeZone& p) { QTest::keyClick(p.lstTimeZone, Qt::Key_Escape); },
+        [](frmTimeZone& p) { p.close(); },
+        [](frmTimeZone& p) { doubleClickRow(p, 29); },
+    };
+    int i = 0;
+    for (const auto& close : ways) {
+        frmMainKundali& w = input();
+        ASSERT_TRUE(showActiveMainWindow()) << i;
+        w.txtMZoneMinute->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), w.txtMZoneMinute) << i;
+        forms::setModalLoops(true);
+        bool wasModal = false;
+        QTimer::singleShot(0, [&] {
+            frmTimeZone& p = forms::get<frmTimeZone>();
+            wasModal = QGuiApplication::modalWindow() == p.windowHandle();
+            // The keys go where the window system sends them: to the picker
+            // once it is active.
+            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &p; }, 2000))
+                return p.Unload();
+            close(p);
+        });
+        QTest::mouseClick(w.lblMTZHelp, Qt::LeftButton); // returns when the picker is gone
+        forms::setModalLoops(false);
+        EXPECT_TRUE(wasModal) << i;
+        EXPECT_FALSE(forms::isLoaded<frmTimeZone>()) << i;
+
+        // The input window is active again (the window system answers a
+        // moment later), the focus where it was.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &m; }, 2000)) << i;
+        ASSERT_NE(m.area->activeSubWindow(), nullptr) << i;
+        EXPECT_EQ(m.area->activeSubWindow()->widget(), &w) << i;
+        ASSERT_EQ(QApplication::focusWidget(), w.txtMZoneMinute) << i;
+        // Its own Alt+K runs the match at once; the empty name stops it.
+        desk.messages.clear();
+        QTest::keyClick(w.txtMZoneMinute, Qt::Key_K, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !desk.messages.empty(); }, 2000)) << i;
+        ASSERT_EQ(desk.messages.size(), 1u) << i;
+        EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name")) << i;
+        ++i;
+    }
 }

@@ -6,21 +6,32 @@
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
 #include "frmSunSign.h"
+#include "modSunSign.h"
 
 #include "ClickLabel.h"
 #include "Forms.h"
+#include "QtDesktop.h"
+#include "RichTextBox.h"
 #include "ShellFixture.h"
+#include "TabStrip.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -69,6 +80,83 @@ protected:
         QWidget* top = w->window();
         QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, w->rect().center()));
         QCoreApplication::processEvents();
+    }
+
+    // The sun-sign result of a pair born on the given days of 1990.
+    static frmSunSign& sunSignResult(const char* monthM, const char* monthF)
+    {
+        QTest::mouseClick(mdi().cmdCallMainForm[5], Qt::LeftButton);
+        frmMainZodiac& in = forms::get<frmMainZodiac>();
+        QTest::keyClicks(in.txtNameM, QStringLiteral("Asha"));
+        QTest::keyClicks(in.txtNameF, QStringLiteral("Ben"));
+        in.cboMonthM->setCurrentText(QString::fromLatin1(monthM));
+        in.cboMonthF->setCurrentText(QString::fromLatin1(monthF));
+        in.cboDateM->setCurrentText(QStringLiteral("10"));
+        in.cboDateF->setCurrentText(QStringLiteral("10"));
+        QTest::mouseClick(in.cmdSunSign, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the main window's layout follows
+        return forms::get<frmSunSign>();
+    }
+
+    // The window that has the activation inside the main window.
+    static QWidget* activeChild()
+    {
+        QMdiSubWindow* sub = mdi().area->activeSubWindow();
+        return sub ? sub->widget() : nullptr;
+    }
+
+    // A mnemonic presses its button and lets it go a moment later: true
+    // once done() holds, false if it does not within a second.
+    static bool releasedSoon(const std::function<bool()>& done)
+    {
+        for (int i = 0; i < 50 && !done(); ++i)
+            QTest::qWait(20);
+        return done();
+    }
+
+    // A click at a point of w that goes through the window system.
+    static void realClickAt(QWidget* w, QPoint at)
+    {
+        QWidget* top = w->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
+        QCoreApplication::processEvents();
+    }
+
+    static void realDoubleClickAt(QWidget* w, QPoint at)
+    {
+        QWidget* top = w->window();
+        QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
+        QCoreApplication::processEvents();
+    }
+
+    // The centre of a button (or, with SC_TitleBarLabel, of the caption) on
+    // a child window's title bar, as the window lays it out.
+    static QPoint titleBarPoint(QMdiSubWindow* sub, QStyle::SubControl control)
+    {
+        QStyleOptionTitleBar opt;
+        opt.initFrom(sub);
+        opt.subControls = QStyle::SC_All;
+        opt.titleBarFlags = sub->windowFlags();
+        opt.titleBarState = static_cast<int>(sub->windowState());
+        const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub);
+        opt.rect = QRect(0, 0, sub->width(), height);
+        return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, control, sub).center();
+    }
+
+    // Steps run one after another from the event loop, each in its own turn,
+    // so a modal wait that ends too early shows between them. Once the test
+    // sets *over, steps still waiting are dropped.
+    using Steps = std::vector<std::function<void()>>;
+    static void inTurn(std::shared_ptr<Steps> steps, std::shared_ptr<bool> over, std::size_t i = 0)
+    {
+        if (i >= steps->size())
+            return;
+        QTimer::singleShot(0, [=] {
+            if (*over)
+                return;
+            (*steps)[i]();
+            inTurn(steps, over, i + 1);
+        });
     }
 
     // Runs check while a modal show waits, then ends the modal window.
@@ -219,6 +307,217 @@ TEST_F(RealInput, AModalReportWindowBlocksTheRestOfTheProgram)
     EXPECT_TRUE(result.cmdBack->isEnabledTo(&m));
     QTest::mouseClick(result.cmdBack, Qt::LeftButton);
     EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
+}
+
+TEST_F(RealInput, AReportStaysModalWhileMaximisedRestoredAndMinimised)
+{
+    MDI& m = mdi();
+    frmSunSign& result = sunSignResult("April", "August"); // Aries and Leo
+    ASSERT_EQ(modSunSign::state().SunSignF, "Leo");
+
+    forms::setModalLoops(true);
+    QPointer<frmSaveZodiac> report;
+    QMdiSubWindow* sub = nullptr;
+    QString firstReport;
+    QStringList triedIn;
+    // Everything outside the report is tried and must be refused.
+    auto refused = [&](const char* state) {
+        SCOPED_TRACE(state);
+        EXPECT_TRUE(forms::modalWindowOpen());
+        EXPECT_FALSE(result.cmdBack->isEnabledTo(&m));
+        EXPECT_FALSE(result.cmdSave->isEnabledTo(&m));
+        realClick(m.cmdCallMainForm[1]);
+        EXPECT_FALSE(forms::isLoaded("frmMainKundali"));
+        QMenuBar* bar = m.menuBar();
+        for (QAction* menu : bar->actions()) {
+            EXPECT_FALSE(menu->isEnabled()) << menu->text().toStdString();
+            realClickAt(bar, bar->actionGeometry(menu).center());
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << menu->text().toStdString();
+        }
+        QTest::keyClick(report->RTB, Qt::Key_F, Qt::AltModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(report->RTB, Qt::Key_E, Qt::AltModifier);
+        EXPECT_FALSE(m.close());
+        EXPECT_TRUE(m.isVisible());
+        EXPECT_EQ(exitCalls, 0);
+        EXPECT_TRUE(forms::isLoaded<frmSaveZodiac>());
+        EXPECT_EQ(&forms::get<frmSaveZodiac>(), report.data());
+        EXPECT_EQ(report->RTB->toPlainText(), firstReport);
+        triedIn << QString::fromLatin1(state);
+    };
+    auto over = std::make_shared<bool>(false);
+    inTurn(std::make_shared<Steps>(Steps{
+               [&] {
+                   report = &forms::get<frmSaveZodiac>();
+                   firstReport = report->RTB->toPlainText();
+                   sub = qobject_cast<QMdiSubWindow*>(report->frame());
+                   ASSERT_NE(sub, nullptr);
+                   // A double click on the title bar maximises.
+                   realDoubleClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarLabel));
+                   EXPECT_TRUE(sub->isMaximized());
+               },
+               [&] { refused("maximised"); },
+               [&] {
+                   // A maximised child has its buttons at the right of the menu
+                   // bar: minimise, restore, close.
+                   QWidget* buttons = m.menuBar()->cornerWidget(Qt::TopRightCorner);
+                   ASSERT_NE(buttons, nullptr);
+                   ASSERT_TRUE(buttons->isEnabledTo(&m));
+                   realClickAt(buttons, buttons->rect().center());
+                   EXPECT_FALSE(sub->isMaximized());
+               },
+               [&] { refused("restored"); },
+               [&] {
+                   realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarMinButton));
+                   EXPECT_TRUE(sub->isMinimized());
+               },
+               [&] { refused("minimised"); },
+               [&] {
+                   realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarNormalButton));
+                   EXPECT_FALSE(sub->isMinimized());
+               },
+               [&] { refused("shown again"); },
+               [&] { realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton)); },
+           }),
+           over);
+    QTest::mouseClick(result.cmdSave, Qt::LeftButton); // returns when the report is gone
+    *over = true;
+    EXPECT_EQ(triedIn, (QStringList{"maximised", "restored", "minimised", "shown again"}));
+    EXPECT_FALSE(forms::isLoaded<frmSaveZodiac>());
+    EXPECT_TRUE(firstReport.contains(QStringLiteral("You And Your Partner: Aries And Leo")));
+
+    // Back, a new pair, Save: the report is the new pair's.
+    forms::setModalLoops(false);
+    QTest::mouseClick(result.cmdBack, Qt::LeftButton);
+    frmMainZodiac& in = forms::get<frmMainZodiac>();
+    QTest::keyClicks(in.txtNameM, QStringLiteral("Asha"));
+    QTest::keyClicks(in.txtNameF, QStringLiteral("Ben"));
+    in.cboMonthM->setCurrentText(QStringLiteral("May"));  // Taurus
+    in.cboMonthF->setCurrentText(QStringLiteral("July")); // Cancer
+    QTest::mouseClick(in.cmdSunSign, Qt::LeftButton);
+    QTest::mouseClick(forms::get<frmSunSign>().cmdSave, Qt::LeftButton);
+    const QString second = forms::get<frmSaveZodiac>().RTB->toPlainText();
+    EXPECT_TRUE(second.contains(QStringLiteral("You And Your Partner: Taurus And Cancer")));
+    EXPECT_FALSE(second.contains(QStringLiteral("Aries")));
+}
+
+TEST_F(RealInput, ClosingAModalReportHandsTheKeysBackToTheResultWindow)
+{
+    MDI& m = mdi();
+    struct Way {
+        const char* name;
+        std::function<void(frmSaveZodiac&)> close;
+    };
+    const Way ways[] = {
+        {"close box",
+         [](frmSaveZodiac& r) {
+             auto* sub = qobject_cast<QMdiSubWindow*>(r.frame());
+             realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton));
+         }},
+        {"Escape", [](frmSaveZodiac&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+        {"Ctrl+F4",
+         [](frmSaveZodiac&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        frmSunSign& result = sunSignResult("April", "August");
+        forms::setModalLoops(true);
+        bool reportHadTheKeys = false, closed = false;
+        QTimer::singleShot(0, [&] {
+            frmSaveZodiac& r = forms::get<frmSaveZodiac>();
+            reportHadTheKeys = activeChild() == &r && r.isAncestorOf(QApplication::focusWidget());
+            way.close(r);
+            closed = !forms::isLoaded<frmSaveZodiac>();
+            if (!closed)
+                r.Unload();
+        });
+        realClick(result.cmdSave); // returns when the report is gone
+        forms::setModalLoops(false);
+        EXPECT_TRUE(reportHadTheKeys);
+        EXPECT_TRUE(closed);
+
+        // The result window is active again, with its menus and the focus.
+        EXPECT_EQ(activeChild(), &result);
+        ASSERT_FALSE(m.menuBar()->actions().isEmpty());
+        EXPECT_EQ(m.menuBar()->actions()[0], result.menus()[0]->menuAction());
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(result.isAncestorOf(focus));
+        // Its own Alt+B works at once.
+        QTest::keyClick(focus, Qt::Key_B, Qt::AltModifier);
+        EXPECT_TRUE(releasedSoon([] { return !forms::isLoaded<frmSunSign>(); }));
+        ASSERT_TRUE(forms::isLoaded<frmMainZodiac>());
+        EXPECT_EQ(activeChild(), &forms::get<frmMainZodiac>());
+        forms::unload<frmMainZodiac>();
+    }
+    EXPECT_EQ(exitCalls, 0);
+}
+
+TEST_F(RealInput, TheAboutBoxAndAMessageBoxHandTheKeysBack)
+{
+    MDI& m = mdi();
+    frmSunSign& result = sunSignResult("April", "August");
+    result.TS->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(activeChild(), &result);
+    QWidget* before = QApplication::focusWidget();
+    ASSERT_TRUE(result.isAncestorOf(before));
+
+    auto handedBack = [&](const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m));
+        EXPECT_EQ(activeChild(), &result);
+        EXPECT_EQ(QApplication::focusWidget(), before);
+        ASSERT_FALSE(m.menuBar()->actions().isEmpty());
+        EXPECT_EQ(m.menuBar()->actions()[0], result.menus()[0]->menuAction());
+    };
+
+    // The About box from the result window's Help menu, closed by its OK
+    // button and by its close box.
+    forms::setModalLoops(true);
+    const std::function<void(frmAbout&)> closeAbout[] = {
+        [](frmAbout& a) { realClick(a.cmdOK); },
+        [](frmAbout& a) { a.close(); },
+    };
+    for (const auto& close : closeAbout) {
+        bool wasModal = false;
+        QTimer::singleShot(0, [&] {
+            frmAbout& a = forms::get<frmAbout>();
+            wasModal = QGuiApplication::modalWindow() == a.windowHandle();
+            close(a);
+        });
+        menuKeys(before, Qt::Key_H, Qt::Key_A); // returns when the box is gone
+        EXPECT_TRUE(wasModal);
+        EXPECT_FALSE(forms::isLoaded<frmAbout>());
+        handedBack("About box");
+    }
+    forms::setModalLoops(false);
+
+    // A message box of the real desktop, closed by Escape and by its button.
+    platform::QtDesktop real;
+    const std::function<void(QMessageBox&)> closeBox[] = {
+        [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); },
+        [](QMessageBox& b) { realClick(b.button(QMessageBox::Ok)); },
+    };
+    for (const auto& close : closeBox) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            shown = box != nullptr;
+            if (box)
+                close(*box);
+        });
+        real.MsgBox(QStringLiteral("Please Enter Only Numbers"), platform::MsgButtons::OK,
+                    platform::MsgIcon::Critical, {});
+        EXPECT_TRUE(shown);
+        handedBack("message box");
+    }
+
+    // And the keys work: Alt+B goes back.
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_TRUE(releasedSoon([] { return !forms::isLoaded<frmSunSign>(); }));
+    EXPECT_EQ(exitCalls, 0);
 }
 
 // Last: ending the program leaves the main window hidden.
