@@ -11,6 +11,7 @@
 #include "LatLongLookup.h"
 #include "MDI.h"
 #include "Settings.h"
+#include "ScreenChecks.h"
 #include "ShellFixture.h"
 #include "TestWindow.h"
 #include "TimeZoneTable.h"
@@ -863,4 +864,27 @@ TEST_F(AstroWindows, LongNamesAndPlacesAreShortenedWithTheWholeTextInATip)
     // Short values are drawn whole, with no tip.
     EXPECT_FALSE(r.fName->Shortened());
     EXPECT_TRUE(r.fName->toolTip().isEmpty());
+}
+
+TEST_F(AstroWindows, OnScreenTheNatalWindowScrollsToItsBackButtonAndCredit)
+{
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
+    frmReport& r = calculate(Asha, Ben);
+    expectMainWindowFits("natal-positions window");
+    ASSERT_FALSE(whole(r.cmdBack)) << "the window runs past the bottom of the document area";
+    EXPECT_TRUE(mdi().area->verticalScrollBar()->isVisible());
+
+    mdi().showNormal();
+    expectMainWindowFits("natal-positions window, main window restored");
+    mdi().showMaximized();
+    expectMainWindowFits("natal-positions window, main window maximised");
+
+    ASSERT_TRUE(wheelUntilWhole(r.cmdBack));
+    EXPECT_TRUE(whole(r.lblCredit));
+    realClick(r.cmdBack);
+    EXPECT_FALSE(forms::isLoaded<frmReport>());
+    EXPECT_TRUE(WelcomePanelVisible());
+    expectMainWindowFits("back at the welcome panel");
 }
