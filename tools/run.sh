@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Set up, build and start the program.
+# Set up, build the optimised program and start it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-cmake --preset dev
-cmake --build --preset dev --target vorlaine-love-test
-exec build/dev/app/vorlaine-love-test
+cmake --preset release
+cmake --build --preset release --target vorlaine-love-test
+exec build/release/app/vorlaine-love-test

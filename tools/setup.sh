@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the program and the tests need.
+# Installs the Debian packages of tools/packages.txt that are not installed
+# yet; on a machine that has them all it changes nothing and needs no root.
 set -euo pipefail
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6svg6-dev libgl-dev
-  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  unrtf poppler-utils
-  fonts-dejavu-core fonts-liberation
-)
+list="$(dirname "$0")/packages.txt"
 missing=()
-for p in "${packages[@]}"; do
+while read -r p; do
+  [ -n "$p" ] || continue
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+done < "$list"
 if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"

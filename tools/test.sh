@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
+tools/check-packages.sh
 cmake --preset ci
 cmake --build --preset ci
 export QT_QPA_PLATFORM=offscreen

@@ -10,6 +10,7 @@
 #include "Engine.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "KeyFilter.h"
 #include "LatLongLookup.h"
 #include "MDI.h"
 #include "TwipsLayout.h"
@@ -50,37 +51,6 @@ const QString Style = QStringLiteral(
     " border-radius: 4px; padding: 4px; }"
     "QPushButton#cmdCalculate:hover { background: #c9436d; }"
     "QWidget#fraNav { background: #7a1f3d; }");
-
-// The key filter a text box runs, kept on the box.
-constexpr const char* FilterProperty = "keyFilter";
-enum Filter { Letters = 1, Digits = 2 };
-
-bool acceptedCharacter(char16_t c, int filter)
-{
-    if (c == 8 || c == 127) // backspace and its Ctrl form
-        return true;
-    if (filter == Digits)
-        return c >= u'0' && c <= u'9';
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ';
-}
-
-// Shortcuts and focus moves type nothing into the box; they pass unfiltered.
-bool typesCharacters(const QKeyEvent* key)
-{
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-        return false;
-    return !key->text().isEmpty();
-}
-
-bool allAccepted(const QString& text, int filter)
-{
-    for (QChar c : text)
-        if (!acceptedCharacter(c.unicode(), filter))
-            return false;
-    return true;
-}
 
 QLabel* caption(const QString& text, QWidget* parent, double left, double top, double width)
 {
@@ -212,15 +182,16 @@ frmMatch::frmMatch() : InputWindow(FormName)
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
+    // The key filters. Ctrl with a letter is left to the box (copy, paste),
+    // so pasted text can get in; the checks look at the boxes again.
     for (const Person* p : {&male_, &female_}) {
-        for (QLineEdit* box : {p->name, p->city, p->state, p->country}) {
-            box->setProperty(FilterProperty, int(Letters));
-            box->installEventFilter(this);
-        }
+        for (QLineEdit* box : {p->name, p->city, p->state, p->country})
+            keyfilter::install(box, keyfilter::Accepts::Letters, keyfilter::CtrlKeys::EditBox,
+                               [this](QLineEdit* b) { LetterBox_Refused(b); });
         for (QLineEdit* box : {p->latDegrees, p->latMinutes, p->lonDegrees, p->lonMinutes}) {
             box->setMaxLength(3);
-            box->setProperty(FilterProperty, int(Digits));
-            box->installEventFilter(this);
+            keyfilter::install(box, keyfilter::Accepts::Digits, keyfilter::CtrlKeys::EditBox,
+                               [this](QLineEdit* b) { DigitBox_Refused(b); });
         }
     }
 
@@ -336,43 +307,15 @@ void frmMatch::Form_Load()
     txtMName->setFocus();
 }
 
-bool frmMatch::eventFilter(QObject* watched, QEvent* event)
+void frmMatch::LetterBox_Refused(QLineEdit* box)
 {
-    if (event->type() != QEvent::KeyPress)
-        return InputWindow::eventFilter(watched, event);
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box)
-        return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    try {
-        switch (box->property(FilterProperty).toInt()) {
-        case Letters:
-            return LetterBox_KeyPress(box, key);
-        case Digits:
-            return DigitBox_KeyPress(box, key);
-        default:
-            return false;
-        }
-    } catch (...) {
-        return true;
-    }
-}
-
-bool frmMatch::LetterBox_KeyPress(QLineEdit* box, QKeyEvent* key)
-{
-    if (!typesCharacters(key) || allAccepted(key->text(), Letters))
-        return false;
     desktop().MsgBox(QStringLiteral("Please enter only letters"), MsgButtons::OK, MsgIcon::Critical);
     box->setFocus();
-    return true;
 }
 
-bool frmMatch::DigitBox_KeyPress(QLineEdit* /*box*/, QKeyEvent* key)
+void frmMatch::DigitBox_Refused(QLineEdit* /*box*/)
 {
-    if (!typesCharacters(key) || allAccepted(key->text(), Digits))
-        return false;
     desktop().MsgBox(QStringLiteral("Please enter only numbers"), MsgButtons::OK, MsgIcon::Critical);
-    return true;
 }
 
 bool frmMatch::validatePerson(const Person& p, bool first)

@@ -93,17 +93,14 @@ public:
     void mnuUpdate_Click();
     void mnuAbout_Click();
 
-    // Letters and blanks for names and places, digits for coordinates; a
-    // refused character is dropped with a message. True when it was refused.
-    bool LetterBox_KeyPress(QLineEdit* box, QKeyEvent* key);
-    bool DigitBox_KeyPress(QLineEdit* box, QKeyEvent* key);
-
     bool ValidateMatchInput();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    // Letters and blanks for names and places, digits for coordinates: the
+    // key filters drop a refused character, then these give its message.
+    void LetterBox_Refused(QLineEdit* box);
+    void DigitBox_Refused(QLineEdit* box);
+
     struct Person {
         QGroupBox* frame;
         QLineEdit* name;

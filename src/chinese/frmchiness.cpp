@@ -38,7 +38,7 @@ ImageList ChineseImageList(int size)
     ImageList list;
     for (const ChineseImage& image : ChineseImages) {
         const QString path = QStringLiteral(":/chinese/%1.svg").arg(QLatin1String(image.animal));
-        list.Add(QLatin1String(image.key), QFile::exists(path) ? ImageList::Render(path, size) : QPixmap());
+        list.Add(QLatin1String(image.key), path, QSize(size, size));
     }
     return list;
 }

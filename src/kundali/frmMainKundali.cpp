@@ -12,6 +12,7 @@
 #include "Engine.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "KeyFilter.h"
 #include "LatLongLookup.h"
 #include "RichTextBox.h"
 #include "TwipsLayout.h"
@@ -32,7 +33,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 namespace vc = modVedicCompatibility;
@@ -84,22 +90,26 @@ void linkStyle(QLabel* l)
     l->setCursor(Qt::PointingHandCursor);
 }
 
-// The code of the character a key press types, as the key filters see it,
-// or -1 for a key that types nothing (arrows, Tab moving the focus).
-int typedCode(const QKeyEvent* e)
+// The start of a regular file, at most 4 KB (far more than four names
+// take); nothing for a file that cannot be opened. A pipe, a device or a
+// folder gives nothing at once: the file is opened without waiting and looked
+// at before anything is read.
+std::optional<QByteArray> regularFileStart(const QString& path)
 {
-    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
-        return -1;
-    const QString t = e->text();
-    if (t.isEmpty())
-        return -1;
-    const QChar c = t.at(0);
-    const char16_t u = c.unicode();
-    // Ctrl with a letter types its control code (Ctrl+V is 22), whatever
-    // text the platform put into the event.
-    if ((e->modifiers() & Qt::ControlModifier) && ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
-        return u & 0x1F;
-    return cp1252::toCode(c);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return file.read(4096);
 }
 
 // The lists are designed for a slim drop-down button; with the wide button
@@ -314,9 +324,19 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
     placeTwips(cmdExit, 7545, 5827, 1100, 400);
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
-    for (QLineEdit* b : {txtMName, txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtFName,
-                         txtFZoneHour, txtFZoneMinute, txtFLD, txtFLM, txtFLoD, txtFLoM})
-        b->installEventFilter(this);
+    // The key filters: the refused character is thrown away and its message
+    // shown; the box keeps its text and the focus. Ctrl with a letter types
+    // its control code here, which is refused as well.
+    auto refusedWith = [](const QString& message) {
+        return [message](QLineEdit*) { desktop().MsgBox(message, MsgButtons::OK, MsgIcon::Critical); };
+    };
+    for (QLineEdit* b : {txtMName, txtFName})
+        keyfilter::install(b, keyfilter::Accepts::Letters, keyfilter::CtrlKeys::TypeCodes,
+                           refusedWith(OnlyCharactersMessage));
+    for (QLineEdit* b : {txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtFZoneHour, txtFZoneMinute,
+                         txtFLD, txtFLM, txtFLoD, txtFLoM})
+        keyfilter::install(b, keyfilter::Accepts::Digits, keyfilter::CtrlKeys::TypeCodes,
+                           refusedWith(OnlyNumbersMessage));
 
     const QWidget* order[] = {
         txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD, txtMLoM,
@@ -384,52 +404,6 @@ void frmMainKundali::Form_Load()
 void frmMainKundali::Form_Unload()
 {
     step([this] { InputWindow::Form_Unload(); });
-}
-
-// ---- Key filters -----------------------------------------------------------
-
-frmMainKundali::KeyFamily frmMainKundali::keyFamily(const QObject* box) const
-{
-    if (box == txtMName || box == txtFName)
-        return KeyFamily::Characters;
-    for (const QObject* b : {txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtFZoneHour,
-                             txtFZoneMinute, txtFLD, txtFLM, txtFLoD, txtFLoM})
-        if (box == b)
-            return KeyFamily::Numbers;
-    return KeyFamily::None;
-}
-
-void frmMainKundali::KeyPress(KeyFamily family, int& KeyAscii)
-{
-    const bool editing = KeyAscii == 8 || KeyAscii == 127;
-    if (family == KeyFamily::Numbers) {
-        if ((KeyAscii >= '0' && KeyAscii <= '9') || editing)
-            return;
-        KeyAscii = 0;
-        desktop().MsgBox(OnlyNumbersMessage, MsgButtons::OK, MsgIcon::Critical);
-    } else if (family == KeyFamily::Characters) {
-        if ((KeyAscii >= 'A' && KeyAscii <= 'Z') || (KeyAscii >= 'a' && KeyAscii <= 'z') || KeyAscii == ' ' || editing)
-            return;
-        KeyAscii = 0;
-        desktop().MsgBox(OnlyCharactersMessage, MsgButtons::OK, MsgIcon::Critical);
-    }
-}
-
-bool frmMainKundali::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return InputWindow::eventFilter(watched, event);
-    const KeyFamily family = keyFamily(watched);
-    if (family == KeyFamily::None)
-        return false;
-    int KeyAscii = typedCode(static_cast<QKeyEvent*>(event));
-    if (KeyAscii < 0)
-        return false;
-    try {
-        KeyPress(family, KeyAscii);
-    } catch (...) {
-    }
-    return KeyAscii == 0; // a refused key goes no further
 }
 
 // ---- Validation ------------------------------------------------------------
@@ -659,11 +633,10 @@ void frmMainKundali::cmdOpen_Click()
         // then two nakshatra names. Anything else changes nothing.
         std::array<std::string, 4> values;
         bool readable = name.endsWith(QStringLiteral("kun"));
+        const std::optional<QByteArray> start = readable ? regularFileStart(name) : std::nullopt;
+        readable = start.has_value();
         if (readable) {
-            QFile file(name);
-            QByteArray bytes;
-            if (file.open(QIODevice::ReadOnly))
-                bytes = file.read(4096); // far more than four names take
+            const QByteArray& bytes = *start;
             const auto lines = kundaliinput::SplitReadingLines(std::string_view(bytes.constData(),
                                                                                 static_cast<std::size_t>(bytes.size())));
             for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -125,9 +125,6 @@ public:
     static const QString OnlyNumbersMessage;    // "Please Enter Only Numbers"
     static const QString OnlyCharactersMessage; // "Please Enter Only Characters"
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // One person's controls, for the code both persons share.
     struct Person {
@@ -138,11 +135,6 @@ private:
     };
     Person boy() const;
     Person girl() const;
-
-    enum class KeyFamily { None, Numbers, Characters };
-    KeyFamily keyFamily(const QObject* box) const;
-    // KeyAscii set to 0 when the typed code is refused (after its message).
-    void KeyPress(KeyFamily family, int& KeyAscii);
 
     void ReadBoyDetails();
     void ReadGirlDetails();

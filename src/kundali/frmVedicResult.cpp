@@ -8,6 +8,7 @@
 #include "modVedicCompatibility.h"
 #include "KundaliContent.h"
 
+#include "AppIcon.h"
 #include "ClickLabel.h"
 #include "Forms.h"
 #include "HelpMenu.h"
@@ -18,7 +19,6 @@
 #include "TwipsLayout.h"
 #include "modHelp.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -29,7 +29,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStringList>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <functional>
@@ -133,20 +132,6 @@ QFrame* page(QWidget* parent, double l, double t, double w, double h, bool borde
     return f;
 }
 
-QPixmap renderSvg(const QString& resource, int width, int height)
-{
-    if (!QFile::exists(resource))
-        return {};
-    QPixmap pm(width, height);
-    pm.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p);
-    return pm;
-}
-
 // The score table's ruled background: headings, row titles, one pale colour
 // a row and two green rows at the foot. Columns in twips from the left edge.
 constexpr double ColEdges[7] = {0, 1500, 3420, 5340, 6900, 8460, 10700};
@@ -234,7 +219,7 @@ void ignoringErrors(F&& step)
 frmVedicResult::frmVedicResult() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Astrology Kundali Match"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(AppIcon());
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(Style + MenuFontRule());
 
@@ -273,15 +258,15 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
                                         "Libra", "Pisces", "Sagittarius", "Scorpio", "Taurus", "Virgo"};
     for (const char* k : rashiKeys) {
         const QString key = QString::fromLatin1(k);
-        IMGRashi.Add(key, renderSvg(QStringLiteral(":/rashi/%1.svg").arg(key), RashiPx, RashiPx));
+        IMGRashi.Add(key, QStringLiteral(":/rashi/%1.svg").arg(key), QSize(RashiPx, RashiPx), Qt::KeepAspectRatio);
     }
     QStringList nakshatraKeys;
     for (std::string_view n : modVedicCompatibility::NakshatraNames)
         nakshatraKeys << QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size()));
     nakshatraKeys.sort(Qt::CaseSensitive);
     for (const QString& key : nakshatraKeys)
-        IMGNakshatra.Add(key, renderSvg(QStringLiteral(":/nakshatra/%1.svg").arg(key), NakshatraWidthPx,
-                                        NakshatraHeightPx));
+        IMGNakshatra.Add(key, QStringLiteral(":/nakshatra/%1.svg").arg(key), QSize(NakshatraWidthPx, NakshatraHeightPx),
+                         Qt::KeepAspectRatio);
 
     buildMatchTab();
     buildRashiTab(KundaliPerson::Boy);
@@ -614,7 +599,7 @@ void frmVedicResult::buildAboutBlock(QWidget* pg, const QString& title, ClickLab
 {
     const double width = platform::pixelsToTwipsX(pg->width());
     auto* icon = new QLabel(pg);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/app.svg")).pixmap(32, 32));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
     placeTwips(icon, 120, 120, 480, 480);
     label(title, pg, 720, 240, width - 840, 300, "title");
     auto* text = label(q(kundalicontent::aboutBlock()), pg, 120, 660, width - 240, 2200, "paragraph");
@@ -632,7 +617,7 @@ void frmVedicResult::buildAboutTab()
 {
     QWidget* a = fraAbout;
     auto* icon = new QLabel(a);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/app.svg")).pixmap(32, 32));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
     placeTwips(icon, 240, 360, 480, 480);
     auto* title = label(QStringLiteral("Vorlaine Astrology Kundali Match"), a, 840, 420, 4800, 360, "aboutTitle");
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -695,14 +680,9 @@ QPixmap frmVedicResult::DesignRashiPicture()
 
 QPixmap frmVedicResult::DesignNakshatraPicture()
 {
-    QPixmap pm(NakshatraWidthPx, NakshatraHeightPx);
-    pm.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/signs/default.svg"));
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int side = NakshatraWidthPx;
-    renderer.render(&p, QRectF(0, (NakshatraHeightPx - side) / 2.0, side, side));
-    return pm;
+    // The square emblem, centred top to bottom.
+    return ImageList::Render(QStringLiteral(":/signs/default.svg"), QSize(NakshatraWidthPx, NakshatraHeightPx),
+                             Qt::KeepAspectRatio);
 }
 
 // ---- The multi-row tab strip.

@@ -4,6 +4,7 @@
 #include "MainWindowLayout.h"
 #include "modHelp.h"
 
+#include "AppIcon.h"
 #include "ClickLabel.h"
 #include "Desktop.h"
 #include "Forms.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <algorithm>
@@ -87,7 +89,7 @@ MDI::MDI()
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Vorlaine Love Test v2.30"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(AppIcon());
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
@@ -177,6 +179,15 @@ MDI::MDI()
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     placeTwips(cmdExit, 0, 90, 1300, 420);
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    // The button's access key would answer from inside every test window, as
+    // all of them sit in this window; it is the main window's own key only
+    // while no test window is active (kept up to date with the menu bar).
+    cmdExit->setShortcut(QKeySequence());
+    exitKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
+    connect(exitKey_, &QShortcut::activated, cmdExit, [this] {
+        if (!forms::modalWindowOpen() && cmdExit->isEnabled())
+            cmdExit->animateClick();
+    });
     new MainWindowLayout(central, Picture1, picMain, platform::twipsToPixelsY(8415), area, Picture2);
 
     // Menus.
@@ -204,6 +215,8 @@ void MDI::updateMenuBar()
     QMdiSubWindow* active = area->activeSubWindow();
     if (!active)
         active = area->currentSubWindow();
+    if (exitKey_)
+        exitKey_->setEnabled(!(active && active->isVisible()));
     if (active && active->isVisible())
         if (auto* form = qobject_cast<Form*>(active->widget()); form && !form->menus().isEmpty())
             wanted = form->menus();
@@ -389,7 +402,7 @@ void MDI::closeEvent(QCloseEvent* e)
 bool StartApplication()
 {
     // Every window and message box of the program carries its icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QApplication::setWindowIcon(AppIcon());
     static platform::SingleInstance instance;
     if (instance.anotherIsRunning()) {
         desktop().MsgBox(QStringLiteral("Application is already running"), platform::MsgButtons::OK,
@@ -411,8 +424,8 @@ bool StartApplication()
 void ShowMainWindow()
 {
     // The layout is worked out for a window as wide as the screen: restored,
-    // the window first takes the screen's available area (less its frame,
-    // once the window system has put one round it).
+    // the window takes the screen's available area, and keepOnScreen then
+    // brings its frame inside too.
     MDI& m = mdi();
     if (!m.windowHandle())
         if (QScreen* screen = QGuiApplication::primaryScreen())

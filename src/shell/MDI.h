@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QPushButton;
+class QShortcut;
 class TrackingPanel;
 
 // The main window: the top band with the six launchers, the welcome panel,
@@ -89,6 +90,7 @@ private:
     void openInputWindow(int index);
     bool unloading_ = false;
     bool restoring_ = false; // restored from maximised, not yet seen to fit
+    QShortcut* exitKey_ = nullptr; // Alt+E for cmdExit while no test window is active
     QList<QMenu*> ownMenus_;
     QList<QPointer<QMenu>> shownMenus_;
 };

@@ -2,6 +2,7 @@
 
 #include "modHelp.h"
 
+#include "AppIcon.h"
 #include "ClickLabel.h"
 #include "TwipsLayout.h"
 #include "Twips.h"
@@ -13,12 +14,12 @@
 frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
 {
     setCaption(QStringLiteral("Vorlaine Love Test v2.30"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(AppIcon());
     setStyleSheet(QStringLiteral("frmAbout { background: #fff8ee; } QLabel { font-family: Verdana; }"));
     setAttribute(Qt::WA_StyledBackground, true);
 
     picIcon = new QLabel(this);
-    picIcon->setPixmap(QIcon(QStringLiteral(":/icons/app.svg")).pixmap(48, 48));
+    picIcon->setPixmap(AppIcon().pixmap(48, 48));
     placeTwips(picIcon, 240, 240, 720, 720);
 
     Label2 = new QLabel(QStringLiteral("Vorlaine Love Test v2.30"), this);

@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -641,6 +642,55 @@ TEST_F(AstroWindows, KeyFiltersRefuseCharacterByCharacter)
     EXPECT_EQ(desk.messages.size(), 2u);
     EXPECT_TRUE(w.txtFName->text().isEmpty());
     EXPECT_TRUE(w.txtFLM->text().isEmpty());
+}
+
+// What an input method delivers: a composition shown while it is typed,
+// then the committed text.
+static void compose(QWidget* box, const QString& preedit, const QString& commit)
+{
+    QInputMethodEvent shown(preedit, {});
+    QCoreApplication::sendEvent(box, &shown);
+    QInputMethodEvent done;
+    done.setCommitString(commit);
+    QCoreApplication::sendEvent(box, &done);
+}
+
+TEST_F(AstroWindows, ComposedAndAltTypedCharactersGetTheBoxsMessage)
+{
+    frmMatch& w = launch();
+    int i = 0;
+    for (QLineEdit* box : {w.txtMName, w.txtMCity, w.txtMState, w.txtMCountry, w.txtFName, w.txtFCity, w.txtFState,
+                           w.txtFCountry, w.txtMLD, w.txtMLM, w.txtMLoD, w.txtMLoM, w.txtFLD, w.txtFLM, w.txtFLoD,
+                           w.txtFLoM}) {
+        SCOPED_TRACE(i++);
+        const bool letters = i <= 8;
+        const QString kept = letters ? QStringLiteral("ab") : QStringLiteral("12");
+        box->clear();
+        box->setFocus();
+        desk.messages.clear();
+        // Allowed text passes, typed or committed by an input method.
+        QTest::keyClick(box, letters ? Qt::Key_A : Qt::Key_1);
+        compose(box, QString(), letters ? QStringLiteral("b") : QStringLiteral("2"));
+        ASSERT_EQ(box->text(), kept);
+        EXPECT_TRUE(desk.messages.empty());
+
+        compose(box, QStringLiteral("\u00b4"), QStringLiteral("\u00e9"));
+        compose(box, QString(), letters ? QStringLiteral("x-") : QStringLiteral("3."));
+        QTest::keyClick(box, Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_5, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_Period, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_Q, Qt::MetaModifier);
+        EXPECT_EQ(box->text(), kept);
+        ASSERT_EQ(desk.messages.size(), 6u);
+        for (const auto& m : desk.messages) {
+            EXPECT_EQ(m.text, letters ? QStringLiteral("Please enter only letters") : QStringLiteral("Please enter only numbers"));
+            EXPECT_EQ(m.icon, MsgIcon::Critical);
+        }
+        // A letter box takes the focus back after its message.
+        w.cboMSS->setFocus();
+        QTest::keyClick(box, Qt::Key_Q, Qt::AltModifier);
+        EXPECT_EQ(focus(w), letters ? box : static_cast<QWidget*>(w.cboMSS));
+    }
 }
 
 TEST_F(AstroWindows, PlaceSearchButtons)

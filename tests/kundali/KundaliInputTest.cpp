@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -327,6 +328,71 @@ TEST_F(KundaliInput, NameBoxesTakeOnlyLettersAndBlanks)
             EXPECT_EQ(m.text, QStringLiteral("Please Enter Only Characters"));
             EXPECT_EQ(m.icon, MsgIcon::Critical);
         }
+    }
+}
+
+// What an input method delivers: a composition shown while it is typed,
+// then the committed text.
+static void compose(QWidget* box, const QString& preedit, const QString& commit)
+{
+    QInputMethodEvent shown(preedit, {});
+    QCoreApplication::sendEvent(box, &shown);
+    QInputMethodEvent done;
+    done.setCommitString(commit);
+    QCoreApplication::sendEvent(box, &done);
+}
+
+TEST_F(KundaliInput, ComposedAndAltTypedCharactersAreRefusedInTheFilteredBoxes)
+{
+    frmMainKundali& w = input();
+    int i = 0;
+    for (QLineEdit* box : {w.txtMName, w.txtMZoneHour, w.txtMZoneMinute, w.txtMLD, w.txtMLM, w.txtMLoD, w.txtMLoM,
+                           w.txtFName, w.txtFZoneHour, w.txtFZoneMinute, w.txtFLD, w.txtFLM, w.txtFLoD, w.txtFLoM}) {
+        SCOPED_TRACE(i++);
+        const bool name = box == w.txtMName || box == w.txtFName;
+        const QString kept = name ? QStringLiteral("ab") : QStringLiteral("12");
+        box->clear();
+        box->setFocus();
+        desk.messages.clear();
+        // Allowed text passes, typed or committed by an input method.
+        QTest::keyClick(box, name ? Qt::Key_A : Qt::Key_1);
+        compose(box, QString(), name ? QStringLiteral("b") : QStringLiteral("2"));
+        ASSERT_EQ(box->text(), kept);
+        EXPECT_TRUE(desk.messages.empty());
+
+        // A dead key and a letter, as the input method commits them.
+        compose(box, QStringLiteral("\u00b4"), QStringLiteral("\u00e9"));
+        compose(box, QStringLiteral("\u00a8"), QStringLiteral("\u00fc"));
+        // Alt with a key no shortcut takes.
+        QTest::keyClick(box, Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_5, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_Period, Qt::AltModifier);
+        EXPECT_EQ(box->text(), kept);
+        ASSERT_EQ(desk.messages.size(), 5u);
+        for (const auto& m : desk.messages) {
+            EXPECT_EQ(m.text, name ? frmMainKundali::OnlyCharactersMessage : frmMainKundali::OnlyNumbersMessage);
+            EXPECT_EQ(m.icon, MsgIcon::Critical);
+        }
+    }
+    // The city boxes have no filter: the composed letter goes in.
+    desk.messages.clear();
+    compose(w.txtMCity, QStringLiteral("\u00b4"), QStringLiteral("\u00e9"));
+    EXPECT_EQ(w.txtMCity->text(), QStringLiteral("\u00e9"));
+    EXPECT_TRUE(desk.messages.empty());
+}
+
+TEST_F(KundaliInput, AltFStillOpensTheFileMenuFromAFilteredBox)
+{
+    frmMainKundali& w = shownInput();
+    for (QLineEdit* box : {w.txtMName, w.txtFLoM}) {
+        box->setFocus();
+        desk.messages.clear();
+        QTest::keyClick(box, Qt::Key_F, Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_EQ(popup, w.mnuFile) << box->objectName().toStdString();
+        popup->close();
+        EXPECT_TRUE(desk.messages.empty());
+        EXPECT_TRUE(box->text().isEmpty());
     }
 }
 

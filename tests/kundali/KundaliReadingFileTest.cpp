@@ -25,9 +25,15 @@
 
 #include <functional>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace kundalitest;
 using platform::MsgIcon;
@@ -450,6 +456,59 @@ TEST_F(KundaliReadingFile, FilesThatAreNoReadingAreRefusedAndChangeNothing)
     open(QString());
     EXPECT_TRUE(desk.messages.empty());
     EXPECT_EQ(records(), before);
+}
+
+TEST_F(KundaliReadingFile, APipeADeviceOrAFolderIsRefusedAtOnce)
+{
+    match(asha(), ben());
+    input();
+    const auto before = records();
+    const QString pipe = tmp.filePath(QStringLiteral("x.kun"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("folder.kun")));
+    const QString device = tmp.filePath(QStringLiteral("null.kun"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
+
+    // Should the program wait on the pipe after all, a writer comes along
+    // later and lets it go, so the test ends (and fails on the time).
+    std::atomic<bool> done{false};
+    std::thread rescuer([&] {
+        for (int i = 0; i < 300 && !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (i >= 150) {
+                const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        }
+    });
+    for (const QString& path : {pipe, tmp.filePath(QStringLiteral("folder.kun")), device}) {
+        SCOPED_TRACE(path.toStdString());
+        desk.messages.clear();
+        QElapsedTimer clock;
+        clock.start();
+        open(path);
+        EXPECT_LT(clock.elapsed(), 1000);
+        ASSERT_EQ(desk.messages.size(), 1u);
+        EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Check The File."));
+        EXPECT_EQ(desk.messages[0].icon, MsgIcon::Critical);
+        EXPECT_EQ(records(), before);
+        EXPECT_TRUE(forms::isLoaded<frmMainKundali>());
+        EXPECT_FALSE(forms::isLoaded<frmVedicResult>());
+    }
+    done = true;
+    rescuer.join();
+
+    // A reading behind a link to a regular file still opens.
+    const QString real = tmp.filePath(QStringLiteral("real.kun"));
+    writeFile(real, reading("Leo", "Virgo", "Magha", "Hasta"));
+    const QString link = tmp.filePath(QStringLiteral("link.kun"));
+    ASSERT_TRUE(QFile::link(real, link));
+    desk.messages.clear();
+    open(link);
+    EXPECT_TRUE(desk.messages.empty());
+    EXPECT_EQ(vc::state().BoyMoonSign, "Leo");
+    EXPECT_TRUE(forms::isLoaded<frmVedicResult>());
 }
 
 TEST_F(KundaliReadingFile, RandomFilesNeverCrashHangOrChangeAnything)

@@ -45,6 +45,11 @@ protected:
         m.show();
         m.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
+        // The test screen does not report a main window that an earlier test
+        // hid (by ending the program) as active again; tell the application.
+        if (QApplication::activeWindow() != &m)
+            QApplication::setActiveWindow(&m);
+        ASSERT_EQ(QApplication::activeWindow(), &m);
     }
 
     void TearDown() override
@@ -518,6 +523,47 @@ TEST_F(RealInput, TheAboutBoxAndAMessageBoxHandTheKeysBack)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
     EXPECT_TRUE(releasedSoon([] { return !forms::isLoaded<frmSunSign>(); }));
     EXPECT_EQ(exitCalls, 0);
+}
+
+TEST_F(RealInput, AltEEndsTheProgramOnlyWhileNoTestWindowIsActive)
+{
+    MDI& m = mdi();
+    // Each test's input window, and a result window, with the focus where
+    // the user types.
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        realClick(m.cmdCallMainForm[i]);
+        Form& w = forms::get(std::string(MDI::Launchers[static_cast<std::size_t>(i)]));
+        ASSERT_EQ(activeChild(), &w);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        ASSERT_TRUE(w.isAncestorOf(focus));
+        if (auto* box = qobject_cast<QLineEdit*>(focus))
+            QTest::keyClicks(box, QStringLiteral("Ann"));
+        QTest::keyClick(focus, Qt::Key_E, Qt::AltModifier);
+        QTest::qWait(300); // longer than a button's animated click
+        EXPECT_EQ(exitCalls, 0);
+        EXPECT_TRUE(m.isVisible());
+        EXPECT_TRUE(forms::isLoaded(w.formName()));
+        if (auto* box = qobject_cast<QLineEdit*>(focus)) {
+            EXPECT_TRUE(box->text().startsWith(QStringLiteral("Ann")));
+        }
+    }
+    frmSunSign& result = sunSignResult("April", "August");
+    QTest::keyClick(result.cmdSave, Qt::Key_E, Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_EQ(exitCalls, 0);
+    EXPECT_TRUE(forms::isLoaded<frmSunSign>());
+
+    // With no test window left, Alt+E is the Exit button's key again.
+    QTest::mouseClick(result.cmdBack, Qt::LeftButton);
+    forms::unload<frmMainZodiac>();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(m.menuBar()->actions().value(0), m.mnuFile->menuAction());
+    m.cmdExit->setFocus();
+    QTest::keyClick(m.cmdExit, Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(releasedSoon([] { return exitCalls == 1; }));
+    EXPECT_EQ(m.cmdExit->text(), QStringLiteral("&Exit"));
 }
 
 // Last: ending the program leaves the main window hidden.

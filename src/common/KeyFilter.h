@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+
+class QLineEdit;
+
+// The key filter of the input windows' text boxes. It judges the text that an
+// event would put into its box, whatever the modifiers: the text of a key
+// press and the text an input method commits (a dead key and a letter, a
+// composed character) alike. Refused text never reaches the box. Keys that
+// put nothing into the box pass: moving, deleting with Delete, Tab, and the
+// shortcuts that the program takes before the box sees the key.
+namespace keyfilter {
+
+// Letters: "A" to "Z", "a" to "z" and the blank. Digits: "0" to "9". Both
+// take backspace (8) and its Ctrl form (127).
+enum class Accepts { Letters, Digits };
+
+// Ctrl with a letter, in a box: either it types its control code (Ctrl+V is
+// 22), judged like any other character and so refused, or it is one of the
+// box's own editing keys (copy, paste, undo), which type nothing and pass.
+enum class CtrlKeys { TypeCodes, EditBox };
+
+// Filters box from now on; refused runs once for every refused event, after
+// the text has been thrown away. It shows the box's message; a failure in it
+// is ignored.
+void install(QLineEdit* box, Accepts accepts, CtrlKeys ctrl, std::function<void(QLineEdit*)> refused);
+
+} // namespace keyfilter
