@@ -1,5 +1,6 @@
 // The planetary test's windows driven as a user drives them: the launcher,
 // typed entries, the buttons and menus, and the natal positions it shows.
+#include "InputMethod.h"
 #include "frmMatch.h"
 #include "frmReport.h"
 #include "AstroContent.h"
@@ -644,16 +645,6 @@ TEST_F(AstroWindows, KeyFiltersRefuseCharacterByCharacter)
     EXPECT_TRUE(w.txtFLM->text().isEmpty());
 }
 
-// What an input method delivers: a composition shown while it is typed,
-// then the committed text.
-static void compose(QWidget* box, const QString& preedit, const QString& commit)
-{
-    QInputMethodEvent shown(preedit, {});
-    QCoreApplication::sendEvent(box, &shown);
-    QInputMethodEvent done;
-    done.setCommitString(commit);
-    QCoreApplication::sendEvent(box, &done);
-}
 
 TEST_F(AstroWindows, ComposedAndAltTypedCharactersGetTheBoxsMessage)
 {
