@@ -109,8 +109,7 @@ frmReport::frmReport() : Form(FormName)
     setCaption(QStringLiteral("Vorlaine Astro Compatibility Test Software v2.0"));
     setWindowFont(this, "Verdana", 8);
     // No title bar: the window cannot be moved or closed by its frame.
-    const bool framed = frame() != this;
-    if (framed)
+    if (frame() != this)
         frame()->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     QWidget* body = this;
 
@@ -184,13 +183,6 @@ frmReport::frmReport() : Form(FormName)
 
     const double height = bottom + 420 + 120;
     setClientSizeTwips(ClientWidth, static_cast<float>(height));
-    if (framed) {
-        // The size given counts a frame and a title bar this window does not
-        // have; take them off so the window is as large as it is drawn.
-        const float extraWidth = Width() - static_cast<float>(ClientWidth);
-        const float extraHeight = Height() - static_cast<float>(height);
-        setClientSizeTwips(static_cast<float>(ClientWidth) - extraWidth, static_cast<float>(height) - extraHeight);
-    }
 }
 
 QGroupBox* frmReport::personFrame(QWidget* parent, const QString& title, double left, double top,

@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStyle>
 
 using platform::pixelsToTwipsX;
 using platform::pixelsToTwipsY;
@@ -119,14 +118,13 @@ void Form::setTop(float twips)
 
 void Form::setClientSizeTwips(float width, float height)
 {
-    // The outer size adds the frame and, for windows with one, the title bar.
-    int framePx = 0, titlePx = 0;
-    if (kind_ == Kind::MdiChild && sub_) {
-        framePx = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
-        titlePx = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub_);
-    }
-    width_ = width + static_cast<float>(pixelsToTwipsX(2 * framePx));
-    height_ = height + static_cast<float>(pixelsToTwipsY(2 * framePx + titlePx));
+    // The outer size adds whatever the frame draws around the client: its
+    // borders and, for windows with one, the title bar.
+    QMargins frame;
+    if (sub_)
+        frame = sub_->contentsMargins();
+    width_ = width + static_cast<float>(pixelsToTwipsX(frame.left() + frame.right()));
+    height_ = height + static_cast<float>(pixelsToTwipsY(frame.top() + frame.bottom()));
     resize(twipsToPixelsX(width), twipsToPixelsY(height));
     applyGeometry();
 }

@@ -1,6 +1,7 @@
 #include "MDI.h"
 
 #include "HelpMenu.h"
+#include "MainWindowLayout.h"
 #include "modHelp.h"
 
 #include "AppIcon.h"
@@ -13,6 +14,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
+#include <QResizeEvent>
+#include <QWindowStateChangeEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
@@ -22,7 +26,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 using platform::desktop;
 
@@ -87,9 +93,6 @@ MDI::MDI()
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
     setCentralWidget(central);
 
     // Top band.
@@ -98,7 +101,6 @@ MDI::MDI()
     Picture1->setAttribute(Qt::WA_StyledBackground, true);
     Picture1->setStyleSheet(QStringLiteral("#Picture1 { background: #7a1f3d; }"));
     Picture1->setFixedHeight(platform::twipsToPixelsY(1560));
-    layout->addWidget(Picture1);
 
     lblHeading = new QLabel(QStringLiteral("Vorlaine Love Test"), Picture1);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
@@ -139,8 +141,6 @@ MDI::MDI()
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setAttribute(Qt::WA_StyledBackground, true);
     picMain->setStyleSheet(QStringLiteral("#picMain { background: #fff8ee; }"));
-    picMain->setFixedHeight(platform::twipsToPixelsY(8415));
-    layout->addWidget(picMain);
     connect(picMain, &TrackingPanel::mouseMoved, this, [this] { picMain_MouseMove(); });
     for (int i = 0; i < 10; ++i) {
         auto* l = new ClickLabel(QString::fromLatin1(CaptionTexts[i]), picMain);
@@ -167,7 +167,6 @@ MDI::MDI()
     area = new QMdiArea(central);
     area->setObjectName(QStringLiteral("area"));
     area->setBackground(QColor(0xf3, 0xe3, 0xe8));
-    layout->addWidget(area, 1);
     forms::setMdiArea(area);
 
     // Bottom band.
@@ -176,7 +175,6 @@ MDI::MDI()
     Picture2->setAttribute(Qt::WA_StyledBackground, true);
     Picture2->setStyleSheet(QStringLiteral("#Picture2 { background: #7a1f3d; }"));
     Picture2->setFixedHeight(platform::twipsToPixelsY(600));
-    layout->addWidget(Picture2);
     cmdExit = new QPushButton(QStringLiteral("&Exit"), Picture2);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     placeTwips(cmdExit, 0, 90, 1300, 420);
@@ -190,6 +188,7 @@ MDI::MDI()
         if (!forms::modalWindowOpen() && cmdExit->isEnabled())
             cmdExit->animateClick();
     });
+    new MainWindowLayout(central, Picture1, picMain, platform::twipsToPixelsY(8415), area, Picture2);
 
     // Menus.
     mnuFile = addMenu(QStringLiteral("&File"));
@@ -343,6 +342,51 @@ void MDI::MDIForm_Unload()
     unloading_ = false; // only reached where ending the process was replaced
 }
 
+void MDI::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    // Restored from maximised, a window as large as the screen would put its
+    // frame, and with it the bottom band, past the screen's edge.
+    if (e->type() == QEvent::WindowStateChange) {
+        const auto old = static_cast<QWindowStateChangeEvent*>(e)->oldState();
+        restoring_ = (old & Qt::WindowMaximized) && windowState() == Qt::WindowNoState;
+        if (restoring_)
+            QMetaObject::invokeMethod(this, [this] { keepOnScreen(); }, Qt::QueuedConnection);
+    }
+}
+
+void MDI::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    // The window system may give the restored size after telling of the
+    // change, and the frame is known only once it has placed the window.
+    if (restoring_)
+        QMetaObject::invokeMethod(this, [this] { keepOnScreen(); }, Qt::QueuedConnection);
+}
+
+void MDI::hideEvent(QHideEvent* e)
+{
+    QMainWindow::hideEvent(e);
+    restoring_ = false;
+}
+
+void MDI::keepOnScreen()
+{
+    QScreen* s = screen();
+    if (!restoring_ || !s || windowState() != Qt::WindowNoState)
+        return;
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect room = s->availableGeometry().marginsRemoved(frame);
+    QRect g = geometry();
+    if (room.contains(g))
+        return;
+    restoring_ = false;
+    g.setSize(g.size().boundedTo(room.size()));
+    g.moveLeft(std::clamp(g.left(), room.left(), room.right() + 1 - g.width()));
+    g.moveTop(std::clamp(g.top(), room.top(), room.bottom() + 1 - g.height()));
+    setGeometry(g);
+}
+
 void MDI::closeEvent(QCloseEvent* e)
 {
     // While a modal window waits for the user, the program cannot be closed
@@ -371,14 +415,22 @@ bool StartApplication()
     } catch (...) {
     }
     try {
-        // The layout is worked out for a window as wide as the screen.
-        MDI& m = mdi();
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            m.setGeometry(screen->availableGeometry());
-        m.showMaximized();
+        ShowMainWindow();
     } catch (...) {
     }
     return true;
+}
+
+void ShowMainWindow()
+{
+    // The layout is worked out for a window as wide as the screen: restored,
+    // the window takes the screen's available area, and keepOnScreen then
+    // brings its frame inside too.
+    MDI& m = mdi();
+    if (!m.windowHandle())
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            m.setGeometry(screen->availableGeometry());
+    m.showMaximized();
 }
 
 void ExitApplication()

@@ -79,12 +79,17 @@ public:
     static float CentredLeft(float screenWidthTwips, float controlWidthTwips);
 
 protected:
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void keepOnScreen();
     void unloadTestWindows();
     void openInputWindow(int index);
     bool unloading_ = false;
+    bool restoring_ = false; // restored from maximised, not yet seen to fit
     QShortcut* exitKey_ = nullptr; // Alt+E for cmdExit while no test window is active
     QList<QMenu*> ownMenus_;
     QList<QPointer<QMenu>> shownMenus_;
@@ -97,6 +102,9 @@ bool mdiExists();
 // Start-up: single instance, update reminder, main window. False when the
 // program is to end at once (another instance runs).
 bool StartApplication();
+
+// Shows the main window maximised on the screen, as the program starts.
+void ShowMainWindow();
 
 // Unloads every loaded window, then ends the process.
 void ExitApplication();

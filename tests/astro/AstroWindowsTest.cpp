@@ -1,5 +1,6 @@
 // The planetary test's windows driven as a user drives them: the launcher,
 // typed entries, the buttons and menus, and the natal positions it shows.
+#include "InputMethod.h"
 #include "frmMatch.h"
 #include "frmReport.h"
 #include "AstroContent.h"
@@ -11,6 +12,7 @@
 #include "LatLongLookup.h"
 #include "MDI.h"
 #include "Settings.h"
+#include "ScreenChecks.h"
 #include "ShellFixture.h"
 #include "TestWindow.h"
 #include "TimeZoneTable.h"
@@ -643,16 +645,6 @@ TEST_F(AstroWindows, KeyFiltersRefuseCharacterByCharacter)
     EXPECT_TRUE(w.txtFLM->text().isEmpty());
 }
 
-// What an input method delivers: a composition shown while it is typed,
-// then the committed text.
-static void compose(QWidget* box, const QString& preedit, const QString& commit)
-{
-    QInputMethodEvent shown(preedit, {});
-    QCoreApplication::sendEvent(box, &shown);
-    QInputMethodEvent done;
-    done.setCommitString(commit);
-    QCoreApplication::sendEvent(box, &done);
-}
 
 TEST_F(AstroWindows, ComposedAndAltTypedCharactersGetTheBoxsMessage)
 {
@@ -913,4 +905,27 @@ TEST_F(AstroWindows, LongNamesAndPlacesAreShortenedWithTheWholeTextInATip)
     // Short values are drawn whole, with no tip.
     EXPECT_FALSE(r.fName->Shortened());
     EXPECT_TRUE(r.fName->toolTip().isEmpty());
+}
+
+TEST_F(AstroWindows, OnScreenTheNatalWindowScrollsToItsBackButtonAndCredit)
+{
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
+    frmReport& r = calculate(Asha, Ben);
+    expectMainWindowFits("natal-positions window");
+    ASSERT_FALSE(whole(r.cmdBack)) << "the window runs past the bottom of the document area";
+    EXPECT_TRUE(mdi().area->verticalScrollBar()->isVisible());
+
+    mdi().showNormal();
+    expectMainWindowFits("natal-positions window, main window restored");
+    mdi().showMaximized();
+    expectMainWindowFits("natal-positions window, main window maximised");
+
+    ASSERT_TRUE(wheelUntilWhole(r.cmdBack));
+    EXPECT_TRUE(whole(r.lblCredit));
+    realClick(r.cmdBack);
+    EXPECT_FALSE(forms::isLoaded<frmReport>());
+    EXPECT_TRUE(WelcomePanelVisible());
+    expectMainWindowFits("back at the welcome panel");
 }

@@ -1,5 +1,6 @@
 // The Kundali input window: its controls, key filters, menus, validation,
 // the calculation through the engine and the place search.
+#include "InputMethod.h"
 #include "KundaliWindowSupport.h"
 
 #include "frmAbout.h"
@@ -331,16 +332,6 @@ TEST_F(KundaliInput, NameBoxesTakeOnlyLettersAndBlanks)
     }
 }
 
-// What an input method delivers: a composition shown while it is typed,
-// then the committed text.
-static void compose(QWidget* box, const QString& preedit, const QString& commit)
-{
-    QInputMethodEvent shown(preedit, {});
-    QCoreApplication::sendEvent(box, &shown);
-    QInputMethodEvent done;
-    done.setCommitString(commit);
-    QCoreApplication::sendEvent(box, &done);
-}
 
 TEST_F(KundaliInput, ComposedAndAltTypedCharactersAreRefusedInTheFilteredBoxes)
 {

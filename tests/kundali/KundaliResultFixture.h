@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frmVedicResult.h"
+#include "KundaliMatchSteps.h"
 #include "modVedicCompatibility.h"
 
 #include "Forms.h"
@@ -69,30 +70,7 @@ protected:
     static frmVedicResult& calculate(const std::string& boySign, const std::string& girlSign,
                                      const std::string& boyNakshatra, const std::string& girlNakshatra)
     {
-        namespace vc = modVedicCompatibility;
-        auto& s = vc::state();
-        s.BoyMoonSign = boySign;
-        s.GirlMoonSign = girlSign;
-        s.BoyNakshatra = boyNakshatra;
-        s.GirlNakshatra = girlNakshatra;
-        vc::ComputeVarnaKuta(boySign, girlSign);
-        vc::ComputeVasyaKuta(boySign, girlSign);
-        vc::ComputeMaitriKuta(boySign, girlSign);
-        vc::ComputeRashiKuta(boySign, girlSign);
-        vc::ComputeTaraKuta(boyNakshatra, girlNakshatra);
-        vc::ComputeGanaKuta(boyNakshatra, girlNakshatra);
-        vc::ComputeNadiKuta(boyNakshatra, girlNakshatra);
-        vc::ComputeYoniKuta(boyNakshatra, girlNakshatra);
-        ShowRashiInformation(KundaliPerson::Boy, boySign);
-        ShowRashiInformation(KundaliPerson::Girl, girlSign);
-        ShowNakshatraInformation(KundaliPerson::Boy, boyNakshatra);
-        ShowNakshatraInformation(KundaliPerson::Girl, girlNakshatra);
-        vc::BuildKutaSummary();
-        vc::FillKutaScoreTable();
-        frmVedicResult& w = forms::get<frmVedicResult>();
-        for (int i = 0; i < vc::ScoreTableCells; ++i)
-            w.lblVarna[static_cast<std::size_t>(i)]->setText(
-                QString::fromStdString(s.KutaScoreTable[static_cast<std::size_t>(i)]));
+        frmVedicResult& w = FillKundaliMatch(boySign, girlSign, boyNakshatra, girlNakshatra);
         WriteMatchReport(w.RTB, false);
         mdi().show();
         w.Show();

@@ -1,5 +1,6 @@
 #include "NumerologyFixture.h"
 #include "ReportFiles.h"
+#include "ScreenChecks.h"
 
 #include "NumerologyNumbers.h"
 #include "modRTB.h"
@@ -416,4 +417,60 @@ TEST_F(NumerologyResults, PrintPrintsTheWholeTextWhateverIsSelected)
     click(d.cmdPrint);
     EXPECT_EQ(desk.printedPlainText.size(), 2);
     EXPECT_TRUE(desk.messages.empty());
+}
+
+TEST_F(NumerologyResults, OnScreenResultsLeftUnderTheWelcomePanelCanBeReached)
+{
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
+    frmMainNumerology& w = filled();
+    click(w.cmdCR);
+    click(w.cmdLP);
+    click(w.cmdExit);
+    ASSERT_TRUE(WelcomePanelVisible());
+    ASSERT_TRUE(forms::isLoaded<frmDisp>());
+    ASSERT_TRUE(forms::isLoaded<frmSaveDocumentNumerology>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    expectMainWindowFits("numerology results under the welcome panel");
+    QMdiArea* area = mdi().area;
+    EXPECT_GE(area->height(), area->verticalScrollBar()->sizeHint().height() +
+                                  area->horizontalScrollBar()->sizeHint().height())
+        << "room for the scroll bars";
+    mdi().showNormal();
+    expectMainWindowFits("numerology results, main window restored");
+    mdi().showMaximized();
+    expectMainWindowFits("numerology results, main window maximised");
+
+    // The two readings overlap; the one in front is reached by the scroll
+    // bar, and its Back opens a fresh input window.
+    auto front = [area] {
+        return qobject_cast<NumerologyResultWindow*>(area->subWindowList(QMdiArea::StackingOrder).last()->widget());
+    };
+    NumerologyResultWindow* first = front();
+    ASSERT_NE(first, nullptr);
+    const std::string firstName = first->formName();
+    ASSERT_TRUE(scrollBarUntilWhole(first->cmdBack, Qt::Vertical));
+    realClick(first->cmdBack);
+    EXPECT_FALSE(forms::isLoaded(firstName));
+    ASSERT_TRUE(forms::isLoaded<frmMainNumerology>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Every button of that input window can be reached too.
+    frmMainNumerology& fresh = forms::get<frmMainNumerology>();
+    for (QPushButton* b : {fresh.cmdLP, fresh.cmdD, fresh.cmdCR, fresh.cmdExit})
+        EXPECT_TRUE(scrollBarUntilWhole(b, Qt::Vertical)) << b->text().toStdString();
+    realClick(fresh.cmdExit);
+    EXPECT_FALSE(forms::isLoaded<frmMainNumerology>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Then the other reading, left alone under the panel.
+    NumerologyResultWindow* second = front();
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second->formName(), firstName);
+    ASSERT_TRUE(scrollBarUntilWhole(second->cmdBack, Qt::Vertical));
+    realClick(second->cmdBack);
+    EXPECT_FALSE(forms::isLoaded(second->formName()));
+    EXPECT_TRUE(forms::isLoaded<frmMainNumerology>());
+    expectMainWindowFits("back at the input window under the welcome panel");
 }

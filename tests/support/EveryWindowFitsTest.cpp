@@ -1,4 +1,5 @@
 #include "TextFit.h"
+#include "KundaliMatchSteps.h"
 
 #include "frmAbout.h"
 #include "frmDisp.h"
@@ -151,27 +152,7 @@ void kundaliResult(const Look& look)
         const std::string& girlN = nakshatras[(i + 13) % nakshatras.size()].Nakshatra;
         const std::string& boyS = rashis[i % rashis.size()].EnglishName;
         const std::string& girlS = rashis[(i + 5) % rashis.size()].EnglishName;
-        s.BoyMoonSign = boyS;
-        s.GirlMoonSign = girlS;
-        s.BoyNakshatra = boyN;
-        s.GirlNakshatra = girlN;
-        vc::ComputeVarnaKuta(boyS, girlS);
-        vc::ComputeVasyaKuta(boyS, girlS);
-        vc::ComputeMaitriKuta(boyS, girlS);
-        vc::ComputeRashiKuta(boyS, girlS);
-        vc::ComputeTaraKuta(boyN, girlN);
-        vc::ComputeGanaKuta(boyN, girlN);
-        vc::ComputeNadiKuta(boyN, girlN);
-        vc::ComputeYoniKuta(boyN, girlN);
-        ShowRashiInformation(KundaliPerson::Boy, boyS);
-        ShowRashiInformation(KundaliPerson::Girl, girlS);
-        ShowNakshatraInformation(KundaliPerson::Boy, boyN);
-        ShowNakshatraInformation(KundaliPerson::Girl, girlN);
-        vc::BuildKutaSummary();
-        vc::FillKutaScoreTable();
-        for (int c = 0; c < vc::ScoreTableCells; ++c)
-            r.lblVarna[static_cast<std::size_t>(c)]->setText(
-                QString::fromStdString(s.KutaScoreTable[static_cast<std::size_t>(c)]));
+        FillKundaliMatch(boyS, girlS, boyN, girlN);
         look(&r, QString::fromStdString(boyN + " and " + girlN + ", " + boyS + " and " + girlS));
     }
     vc::resetState();

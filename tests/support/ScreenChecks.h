@@ -1,0 +1,170 @@
+#pragma once
+
+// The main window as a user sees it on the screen the test program runs on:
+// shown as the program starts it, then looked at and driven by the pointer.
+// A run started for a named screen (LT_SCREEN=1366x768 or 1600x1000@1.5, for
+// which the test main makes an offscreen screen) first checks that it got it.
+
+#include "FakeDesktop.h"
+#include "Forms.h"
+#include "MDI.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace screenchecks {
+
+inline void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+inline QScreen* screen()
+{
+    return QGuiApplication::primaryScreen();
+}
+
+// The screen named by LT_SCREEN, in device pixels and scale, is the one we have.
+inline void expectNamedScreen()
+{
+    const QString named = qEnvironmentVariable("LT_SCREEN");
+    if (named.isEmpty())
+        return;
+    const QStringList sizeAndScale = named.split(QLatin1Char('@'));
+    const QStringList wh = sizeAndScale[0].split(QLatin1Char('x'));
+    ASSERT_EQ(wh.size(), 2) << named.toStdString();
+    const double scale = sizeAndScale.size() > 1 ? sizeAndScale[1].toDouble() : 1.0;
+    QScreen* s = screen();
+    ASSERT_NE(s, nullptr);
+    EXPECT_DOUBLE_EQ(s->devicePixelRatio(), scale);
+    EXPECT_NEAR(s->geometry().width() * scale, wh[0].toDouble(), scale);
+    EXPECT_NEAR(s->geometry().height() * scale, wh[1].toDouble(), scale);
+}
+
+// Shows the main window as the program starts it, its bands laid out for the
+// width of this screen.
+inline void showMainWindow(FakeDesktop& desk)
+{
+    desk.screenWidthTwips = platform::pixelsToTwipsX(screen()->geometry().width());
+    MDI& m = mdi();
+    m.MDIForm_Load();
+    // Restored, the window of a fresh start takes the screen's available
+    // area; earlier tests may have left it any size.
+    m.hide();
+    m.setWindowState(Qt::WindowNoState);
+    m.setGeometry(screen()->availableGeometry());
+    m.show();
+    settle();
+    ShowMainWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+    settle();
+}
+
+// The main window shown as the program starts it for as long as this lives;
+// then its windows are unloaded while it is still on screen, as a user's
+// are, and it is put back as the other tests expect it.
+class MainWindowShown {
+public:
+    explicit MainWindowShown(FakeDesktop& desk) { showMainWindow(desk); }
+    ~MainWindowShown()
+    {
+        for (Form* f : forms::loaded())
+            forms::unload(f->formName());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
+        mdi().showNormal();
+        mdi().hide();
+    }
+    MainWindowShown(const MainWindowShown&) = delete;
+    MainWindowShown& operator=(const MainWindowShown&) = delete;
+};
+
+// Every pixel of the widget can be seen: nothing of the window, the document
+// area or the screen cuts it.
+inline bool whole(const QWidget* w)
+{
+    return w->isVisible() && w->visibleRegion().boundingRect() == w->rect();
+}
+
+// The main window lies inside the screen's available area, and both bands
+// with their buttons are whole and visible.
+inline void expectMainWindowFits(const std::string& state)
+{
+    settle();
+    MDI& m = mdi();
+    const QRect available = screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(m.frameGeometry()))
+        << state << ": window " << m.frameGeometry().width() << "x" << m.frameGeometry().height() << " at "
+        << m.frameGeometry().y() << ", screen " << available.width() << "x" << available.height();
+    for (QWidget* band : {m.Picture1, m.Picture2}) {
+        EXPECT_TRUE(whole(band)) << state << ": " << band->objectName().toStdString();
+        const QRect inWindow(band->mapTo(&m, QPoint(0, 0)), band->size());
+        EXPECT_TRUE(m.rect().contains(inWindow)) << state << ": " << band->objectName().toStdString();
+    }
+    EXPECT_EQ(m.Picture1->height(), platform::twipsToPixelsY(1560)) << state;
+    EXPECT_EQ(m.Picture2->height(), platform::twipsToPixelsY(600)) << state;
+    EXPECT_TRUE(whole(m.cmdExit)) << state;
+    for (QPushButton* b : m.cmdCallMainForm)
+        EXPECT_TRUE(whole(b)) << state << ": " << b->text().toStdString();
+}
+
+// A click that goes through the window system at the widget's middle, so
+// whatever lies on top of it there takes the click instead.
+inline void realClick(QWidget* w)
+{
+    QWidget* top = w->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, w->rect().center()));
+    settle();
+}
+
+// Turns the wheel over the document area, a notch at a time, until the
+// widget is whole in view. False when it never comes into view. (The area
+// scrolls for whatever wheel turn its windows leave unused.)
+inline bool wheelUntilWhole(QWidget* w, int notches = 60)
+{
+    QWidget* viewport = mdi().area->viewport();
+    const QPoint at(viewport->width() / 2, viewport->height() / 2);
+    for (int i = 0; i < notches && !whole(w); ++i) {
+        QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        settle();
+    }
+    return whole(w);
+}
+
+// Clicks the document area's scroll bar in its groove, towards the widget,
+// until the widget is whole in view. False when it never comes into view.
+inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
+{
+    QMdiArea* area = mdi().area;
+    const bool vertical = o == Qt::Vertical;
+    QScrollBar* bar = vertical ? area->verticalScrollBar() : area->horizontalScrollBar();
+    for (int i = 0; i < clicks && !whole(w) && whole(bar); ++i) {
+        const QPoint at = w->mapTo(area->viewport(), QPoint(0, 0));
+        const bool back = vertical ? at.y() < 0 : at.x() < 0;
+        if (back ? bar->value() == bar->minimum() : bar->value() == bar->maximum())
+            break;
+        // Just inside the arrow at that end: the groove past the handle.
+        const int arrow = (vertical ? bar->width() : bar->height()) + 2;
+        const int along = back ? arrow : (vertical ? bar->height() : bar->width()) - arrow;
+        const QPoint p = vertical ? QPoint(bar->width() / 2, along) : QPoint(along, bar->height() / 2);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, p);
+        settle();
+    }
+    return whole(w);
+}
+
+} // namespace screenchecks
