@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QScrollBar>
 #include <QWidget>
 
 void setForeground(QWidget* w, const QColor& colour)
@@ -28,4 +29,19 @@ void setWindowFont(QWidget* window, const char* family, double points)
     f.setFamily(QString::fromLatin1(family));
     f.setPointSizeF(points);
     window->setFont(f);
+}
+
+void setTextBoxLook(QWidget* box)
+{
+    setFontLook(box, false);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Window, Qt::white); // the frame is drawn from it
+    box->setPalette(pal);
+    for (QScrollBar* bar : box->findChildren<QScrollBar*>()) {
+        QPalette barPal = bar->palette();
+        barPal.setColor(QPalette::Window, box->parentWidget()->palette().color(QPalette::Window));
+        bar->setPalette(barPal);
+    }
 }

@@ -14,3 +14,6 @@ void setForeground(QWidget* w, const QColor& colour);
 void setFontLook(QWidget* w, bool bold, double points = 0, bool underline = false);
 // The family and size in points of a window and everything in it.
 void setWindowFont(QWidget* window, const char* family, double points);
+// A read-only text box: regular type, black on white, its scroll bars in
+// the colour of the window around it.
+void setTextBoxLook(QWidget* box);

@@ -46,18 +46,7 @@ void applyLook(QWidget* w)
     if (qobject_cast<QGroupBox*>(w)) {
         setFontLook(w, true);
     } else if (qobject_cast<QPlainTextEdit*>(w)) {
-        setFontLook(w, false);
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Text, Qt::black);
-        pal.setColor(QPalette::Base, Qt::white);
-        pal.setColor(QPalette::Window, Qt::white); // the frame is drawn from it
-        w->setPalette(pal);
-        // The scroll bars keep the window's colour.
-        for (QScrollBar* bar : w->findChildren<QScrollBar*>()) {
-            QPalette barPal = bar->palette();
-            barPal.setColor(QPalette::Window, w->parentWidget()->palette().color(QPalette::Window));
-            bar->setPalette(barPal);
-        }
+        setTextBoxLook(w);
     } else if (qobject_cast<QLabel*>(w)) {
         const QString name = w->objectName();
         if (name == QLatin1String("lblMatchPercentage")) {
