@@ -31,10 +31,7 @@ const QColor Wine(0x7a, 0x1f, 0x3d);
 const QColor Ink(0x3b, 0x2a, 0x2a);
 
 // The frames' border, filling and title; the rest is set on the controls.
-const QString FrameLook = QStringLiteral(
-    "QGroupBox { font-family: Verdana; font-size: 8pt; font-weight: bold; border: 1px solid #d9b38c;"
-    " border-radius: 4px; margin-top: 9px; background: #fffaf3; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+const QString FrameLook = FramedGroupBox::RoundedLook(8, Edge, QColor(0xff, 0xfa, 0xf3));
 
 bool insideFrame(const QWidget* w)
 {

@@ -53,10 +53,7 @@ const QColor Background(0xfb, 0xf1, 0xe4);
 
 // The frames' border, filling and title; the rest is set on the controls.
 const QColor FrameTitle(0x8b, 0x1a, 0x1a);
-const QString FrameLook = QStringLiteral(
-    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold;"
-    " border: 1px solid #d8b58a; border-radius: 4px; margin-top: 9px; background: #fffaf2; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+const QString FrameLook = FramedGroupBox::RoundedLook(9, QColor(0xd8, 0xb5, 0x8a), QColor(0xff, 0xfa, 0xf2));
 
 void applyLook(QWidget* window)
 {

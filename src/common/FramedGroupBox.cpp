@@ -13,6 +13,15 @@ FramedGroupBox::FramedGroupBox(const QString& title, QWidget* parent, const QStr
 
 FramedGroupBox::~FramedGroupBox() = default;
 
+QString FramedGroupBox::RoundedLook(double points, const QColor& border, const QColor& fill)
+{
+    return QStringLiteral("QGroupBox { font-family: Verdana; font-size: %1pt; font-weight: bold; border: 1px solid %2;"
+                          " border-radius: 4px; margin-top: 9px; background: %3; }"
+                          "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }")
+        .arg(points)
+        .arg(border.name(), fill.name());
+}
+
 void FramedGroupBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QGroupBox>
+#include <QString>
 
 #include <memory>
 
@@ -18,6 +19,10 @@ public:
     {
     }
     ~FramedGroupBox() override;
+
+    // The rounded frame of the result windows: a bold title in the given
+    // size, a one-pixel border and a light filling.
+    static QString RoundedLook(double points, const QColor& border, const QColor& fill);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -29,10 +29,7 @@ const QColor Navy(0x2c, 0x34, 0x70);
 const QColor Claret(0x8a, 0x15, 0x38);
 
 // The frames' border, filling and title; the rest is set on the controls.
-const QString FrameLook = QStringLiteral(
-    "QGroupBox { font-family: Verdana; font-size: 9pt; font-weight: bold; border: 1px solid #a9b0d6;"
-    " border-radius: 4px; margin-top: 9px; background: #f8f9ff; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }");
+const QString FrameLook = FramedGroupBox::RoundedLook(9, QColor(0xa9, 0xb0, 0xd6), QColor(0xf8, 0xf9, 0xff));
 
 void applyLook(QWidget* w)
 {
