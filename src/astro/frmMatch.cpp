@@ -25,7 +25,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
-#include "MenuFont.h"
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -75,7 +74,7 @@ frmMatch::frmMatch() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Astro Compatibility Test Software"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setStyleSheet(Style);
     // A fixed border without a maximize button.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(frame()))
         sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -1,6 +1,5 @@
 #include "frmmainChinese.h"
 
-#include "MenuFont.h"
 #include "ChineseCalculation.h"
 #include "frmchiness.h"
 
@@ -70,7 +69,7 @@ frmmainChinese::frmmainChinese() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Chinese Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setStyleSheet(Style);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));

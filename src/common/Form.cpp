@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Forms.h"
+#include "MenuFont.h"
 
 #include "Desktop.h"
 #include "ReturnToOpener.h"
@@ -92,6 +93,9 @@ Form::~Form() = default;
 QMenu* Form::addMenu(const QString& title)
 {
     auto* menu = new QMenu(title, this);
+    // Its own rule outweighs any font the window's style sheet gives its
+    // children, so every menu of the program shows in one font.
+    menu->setStyleSheet(MenuFontRule());
     menus_ << menu;
     forms::menusChanged();
     return menu;

@@ -1,6 +1,5 @@
 #include "frmMainMoonSigncompatibility.h"
 
-#include "MenuFont.h"
 #include "frmMoonSign.h"
 #include "MoonSignRules.h"
 
@@ -108,7 +107,7 @@ frmMainMoonSigncompatibility::frmMainMoonSigncompatibility() : InputWindow(FormN
 
     setCaption(QStringLiteral("Vorlaine Moon Sign Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setStyleSheet(Style);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuNext = file->addAction(QStringLiteral("Get &Moon Sign Compatibility"));

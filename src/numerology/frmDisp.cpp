@@ -1,6 +1,5 @@
 #include "frmDisp.h"
 
-#include "MenuFont.h"
 
 #include "frmMainNumerology.h"
 
@@ -38,8 +37,7 @@ NumerologyResultWindow::NumerologyResultWindow(const char* formName, const QStri
     setStyleSheet(QStringLiteral("#%1 { background: #fdf3e7; }"
                                  "QWidget { font-family: Verdana; font-size: 9pt; }"
                                  "QLabel#Label61 { color: #0000cc; text-decoration: underline; }")
-                      .arg(QString::fromLatin1(formName)) +
-                  MenuFontRule());
+                      .arg(QString::fromLatin1(formName)));
 
     Label61 = new ClickLabel(QStringLiteral("More free love tests and readings at www.vorlaine.example"), this);
     Label61->setObjectName(QStringLiteral("Label61"));

@@ -10,7 +10,6 @@
 #include "Desktop.h"
 #include "Forms.h"
 #include "HelpMenu.h"
-#include "MenuFont.h"
 #include "ReportWindow.h"
 #include "RichTextBox.h"
 #include "TwipsLayout.h"
@@ -85,7 +84,7 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Numerology Compatibility Software"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setStyleSheet(Style);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuComprehensive = file->addAction(QStringLiteral("&Comprehensive Reading"));

@@ -1,6 +1,5 @@
 #include "frmMainZodiac.h"
 
-#include "MenuFont.h"
 #include "frmSunSign.h"
 #include "modSunSign.h"
 
@@ -47,7 +46,7 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Zodiac Compatibility"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(Style + MenuFontRule());
+    setStyleSheet(Style);
     QWidget* body = this;
 
     QMenu* file = addMenu(QStringLiteral("&File"));
