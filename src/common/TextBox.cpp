@@ -21,9 +21,39 @@ TextBox::TextBox(QWidget* parent, bool multiLine) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::textChanged, this, [this] { updateTip(); });
 }
 
+namespace {
+
+// The text as the box gives it back once laid out: every line break one "\n".
+QString asShown(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
 void TextBox::setText(const QString& text)
 {
+    if (!isVisible()) {
+        pending_ = asShown(text);
+        updateTip();
+        return;
+    }
+    pending_.reset();
     setPlainText(text);
+}
+
+void TextBox::showEvent(QShowEvent* e)
+{
+    if (pending_) {
+        const QString text = std::move(*pending_);
+        pending_.reset();
+        setPlainText(text);
+    }
+    QPlainTextEdit::showEvent(e);
 }
 
 int TextBox::HeightForLines(int lines)
@@ -54,7 +84,7 @@ bool TextBox::TextFits()
     ensurePolished();
     const int margin = static_cast<int>(std::ceil(document()->documentMargin()));
     // One pixel more for the caret at the end of the line.
-    const int need = fontMetrics().horizontalAdvance(toPlainText()) + 2 * margin + 1;
+    const int need = fontMetrics().horizontalAdvance(Text()) + 2 * margin + 1;
     return need <= contentsRect().width();
 }
 
@@ -62,7 +92,7 @@ void TextBox::updateTip()
 {
     if (!wholeTextTip_)
         return;
-    setToolTip(TextFits() ? QString() : toPlainText());
+    setToolTip(TextFits() ? QString() : Text());
 }
 
 void TextBox::resizeEvent(QResizeEvent* e)

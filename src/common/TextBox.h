@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
+
 // A read-only text box as the result windows show their values in: one line,
 // or several with a vertical scroll bar.
 class TextBox : public QPlainTextEdit {
@@ -9,7 +11,10 @@ class TextBox : public QPlainTextEdit {
 public:
     explicit TextBox(QWidget* parent = nullptr, bool multiLine = false);
 
-    QString Text() const { return toPlainText(); }
+    // The text the box holds, shown or not yet laid out.
+    QString Text() const { return pending_ ? *pending_ : toPlainText(); }
+    // A box that is not on screen keeps the text and lays it out when it is
+    // first shown: most boxes of a result window sit on pages never opened.
     void setText(const QString& text);
     // The height in pixels that shows exactly this many whole lines.
     int HeightForLines(int lines);
@@ -24,11 +29,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
     void updateTip();
     bool wholeTextTip_ = false;
+    std::optional<QString> pending_;
 };
 
 // Every multi-line box of a window shows whole lines (see ShowWholeLines);

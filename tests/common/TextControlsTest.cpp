@@ -93,4 +93,34 @@ TEST(TextBox, TheWholeTextTipFollowsTheTextAndTheWidth)
     EXPECT_TRUE(box.toolTip().isEmpty());
 }
 
+// A box not on screen lays its text out only when it is shown; what it holds
+// reads the same before and after, line breaks of every kind included.
+TEST(TextBox, AHiddenBoxGivesTheSameTextBeforeAndAfterItIsShown)
+{
+    const QString texts[] = {QStringLiteral("Leo"),
+                             QStringLiteral("First paragraph.\r\n\r\nSecond."),
+                             QStringLiteral("a\rb\r\r\nc\n\rd"),
+                             QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b") +
+                                 QChar(QChar::LineSeparator) + QStringLiteral("c\td"),
+                             QString()};
+    for (const QString& text : texts) {
+        QWidget window;
+        QWidget page(&window);
+        auto* box = new TextBox(&page, true);
+        box->setGeometry(0, 0, 200, box->HeightForLines(3));
+        window.show();
+        page.hide();
+        box->setText(QStringLiteral("replaced"));
+        box->setText(text);
+        EXPECT_TRUE(box->document()->isEmpty()) << "laid out while hidden";
+        const QString before = box->Text();
+        page.show();
+        EXPECT_EQ(box->toPlainText(), before);
+        EXPECT_EQ(box->Text(), before);
+        // Once shown, a new text is laid out at once.
+        box->setText(QStringLiteral("Aries"));
+        EXPECT_EQ(box->toPlainText(), QStringLiteral("Aries"));
+    }
+}
+
 } // namespace

@@ -316,9 +316,9 @@ TEST_F(KundaliResult, NakshatraInformationFillsThePageOfThePersonNamed)
     }
     // The Vishakha traits stand as two paragraphs.
     ShowNakshatraInformation(KundaliPerson::Girl, "Vishakha");
-    EXPECT_EQ(w.txtNFPositiveHumanTraits->document()->blockCount(), 3);
-    EXPECT_TRUE(w.txtNFPositiveHumanTraits->Text().contains(QStringLiteral("\n\n")));
-    EXPECT_TRUE(w.txtNFPositiveHumanTraits->document()->findBlockByNumber(1).text().isEmpty());
+    const QStringList paragraphs = w.txtNFPositiveHumanTraits->Text().split(QLatin1Char('\n'));
+    ASSERT_EQ(paragraphs.size(), 3);
+    EXPECT_TRUE(paragraphs[1].isEmpty());
 }
 
 TEST_F(KundaliResult, UnfilledNakshatraPagesKeepTheirFirstLook)

@@ -110,7 +110,10 @@ void checkLineEdit(const QLineEdit* e, QStringList& out)
 
 void checkPlainText(QPlainTextEdit* e, QStringList& out)
 {
-    if (auto* box = qobject_cast<TextBox*>(e); box && box->wholeTextTip()) {
+    auto* box = qobject_cast<TextBox*>(e);
+    // A box on a page not opened yet holds its text without laying it out.
+    const QString text = box ? box->Text() : e->toPlainText();
+    if (box && box->wholeTextTip()) {
         // A box too narrow for its longest value shows it in its tool tip.
         if (!box->TextFits() && box->toolTip() != box->Text())
             out << cut(e, box->Text(), "wider than its box without its whole text in the tool tip", 0,
@@ -123,7 +126,7 @@ void checkPlainText(QPlainTextEdit* e, QStringList& out)
     // the box's own contents rectangle has.
     const int viewHeight = e->contentsRect().height();
     if (e->lineWrapMode() == QPlainTextEdit::NoWrap) {
-        const QStringList lines = e->toPlainText().split(QLatin1Char('\n'));
+        const QStringList lines = text.split(QLatin1Char('\n'));
         int have = e->contentsRect().width() - 2 * margin;
         if (e->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
             have -= e->verticalScrollBar()->sizeHint().width();
@@ -133,7 +136,7 @@ void checkPlainText(QPlainTextEdit* e, QStringList& out)
                 out << cut(e, line, "wider than its box", need, have);
         }
         if (lines.size() == 1 && fm.height() + margin > viewHeight)
-            out << cut(e, e->toPlainText(), "taller than its box", fm.height() + margin, viewHeight);
+            out << cut(e, text, "taller than its box", fm.height() + margin, viewHeight);
         return;
     }
     // A box that scrolls by lines shows whole lines only when the height
@@ -141,7 +144,7 @@ void checkPlainText(QPlainTextEdit* e, QStringList& out)
     // show nothing of the next line.
     const int rest = (viewHeight - margin) % fm.lineSpacing();
     if (rest > 2)
-        out << cut(e, e->toPlainText().left(40), "shows part of a line", fm.lineSpacing() - rest + viewHeight, viewHeight);
+        out << cut(e, text.left(40), "shows part of a line", fm.lineSpacing() - rest + viewHeight, viewHeight);
 }
 
 void checkComboBox(const QComboBox* c, QStringList& out)
