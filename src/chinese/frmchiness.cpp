@@ -8,6 +8,7 @@
 #include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "LineBox.h"
 #include "TabStrip.h"
 #include "TextBox.h"
 #include "TwipsLayout.h"
@@ -62,7 +63,7 @@ void applyLook(QWidget* window)
             continue;
         if (qobject_cast<QGroupBox*>(w)) {
             setFontLook(w, true);
-        } else if (qobject_cast<QPlainTextEdit*>(w)) {
+        } else if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<LineBox*>(w)) {
             setTextBoxLook(w);
         } else if (qobject_cast<QLabel*>(w)) {
             setFontLook(w, false);
@@ -157,20 +158,20 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     buildPersonPage({&Framale,
                      {&Label2, &Label14, &Label3, &Label5, &Label6, &Label4, &Label7, &Label8, &Label9, &Label17,
                       &Label10, &Label11, &Label12},
-                     {&txtMaleRulingPlanet, &txtMaleWesternZodiacSign, &txtMalePositiveTraits,
-                      &txtMaleNegativeTraits, &txtMaleGemStone, &txtMaleLuckycolour, &txtMaleEnergy,
-                      &txtMaleLuckySeasons, &txtMaleLuckyMonth, &txtMaleLuckyNumber, &txtMaleMostCompatibleSign,
-                      &txtMAleLeastCompatibleSign, &txtMaleFamousPersonBorn},
+                     {&txtMaleRulingPlanet, &txtMaleWesternZodiacSign, &txtMaleGemStone, &txtMaleLuckycolour,
+                      &txtMaleEnergy, &txtMaleLuckySeasons, &txtMaleLuckyMonth, &txtMaleLuckyNumber,
+                      &txtMaleMostCompatibleSign, &txtMAleLeastCompatibleSign},
+                     {&txtMalePositiveTraits, &txtMaleNegativeTraits, &txtMaleFamousPersonBorn},
                      &YourPicture, &Label13, &lblMaleChinesesign, &Label15, &lblMaleChineseElements, &Label18,
                      &txtMaleElementDescription},
                     QStringLiteral("Chinese  Sign"), QStringLiteral("Chinese Element"));
     buildPersonPage({&Frafemale,
                      {&Label20, &Label34, &Label22, &Label23, &Label24, &Label25, &Label26, &Label27, &Label28,
                       &Label32, &Label29, &Label30, &Label31},
-                     {&txtFemaleRulingPlanet, &txtFemaleWesternZodiacSign, &txtFemalePositiveTraits,
-                      &txtFemaleNegativeTraits, &txtFemaleGemStone, &txtFemaleLuckycolour, &txtFemaleEnergy,
-                      &txtFemaleLuckySeasons, &txtFemaleLuckyMonth, &txtFemaleLuckyNumber,
-                      &txtFemaleMostCompatibleSign, &txtFemaleLeastCompitibleSign, &txtFemaleFamousPerson},
+                     {&txtFemaleRulingPlanet, &txtFemaleWesternZodiacSign, &txtFemaleGemStone,
+                      &txtFemaleLuckycolour, &txtFemaleEnergy, &txtFemaleLuckySeasons, &txtFemaleLuckyMonth,
+                      &txtFemaleLuckyNumber, &txtFemaleMostCompatibleSign, &txtFemaleLeastCompitibleSign},
+                     {&txtFemalePositiveTraits, &txtFemaleNegativeTraits, &txtFemaleFamousPerson},
                      &YourPartnerPicture, &Label21, &lblFemaleChineseSign, &Label33, &lblFemaleChineseElements,
                      &Label35, &txtFemaleelementDescription},
                     QStringLiteral("Chinese Sign"), QStringLiteral("Chinese  Element"));
@@ -218,14 +219,18 @@ void frmchiness::buildPersonPage(const PersonPage& p, const QString& signCaption
         {"Famous Personalities Born Under This Sign", 620, true},
     };
     double y = 330;
+    std::size_t line = 0, prose = 0;
     for (std::size_t i = 0; i < 13; ++i) {
         QLabel* cap = label(QString::fromLatin1(rows[i].caption), page, 180, y + 30, 2300, rows[i].height);
         cap->setWordWrap(true);
         cap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         *p.captions[i] = cap;
-        auto* box = new TextBox(page, rows[i].multiLine);
+        QWidget* box = nullptr;
+        if (rows[i].multiLine)
+            box = *p.prose.at(prose++) = new TextBox(page, true);
+        else
+            box = *p.lines.at(line++) = new LineBox(page);
         placeTwips(box, 2520, y, 5520, rows[i].height);
-        *p.boxes[i] = box;
         y += rows[i].height + 30;
     }
 

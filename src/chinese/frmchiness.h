@@ -6,6 +6,7 @@
 #include <array>
 
 class ClickLabel;
+class LineBox;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -53,9 +54,10 @@ public:
     QGroupBox* Framale;
     QLabel *Label2, *Label14, *Label3, *Label5, *Label6, *Label4, *Label7, *Label8, *Label9, *Label17, *Label10,
         *Label11, *Label12;
-    TextBox *txtMaleRulingPlanet, *txtMaleWesternZodiacSign, *txtMalePositiveTraits, *txtMaleNegativeTraits,
-        *txtMaleGemStone, *txtMaleLuckycolour, *txtMaleEnergy, *txtMaleLuckySeasons, *txtMaleLuckyMonth,
-        *txtMaleLuckyNumber, *txtMaleMostCompatibleSign, *txtMAleLeastCompatibleSign, *txtMaleFamousPersonBorn;
+    LineBox *txtMaleRulingPlanet, *txtMaleWesternZodiacSign, *txtMaleGemStone, *txtMaleLuckycolour, *txtMaleEnergy,
+        *txtMaleLuckySeasons, *txtMaleLuckyMonth, *txtMaleLuckyNumber, *txtMaleMostCompatibleSign,
+        *txtMAleLeastCompatibleSign;
+    TextBox *txtMalePositiveTraits, *txtMaleNegativeTraits, *txtMaleFamousPersonBorn;
     QLabel* YourPicture;
     QLabel* Label13;
     QLabel* lblMaleChinesesign;
@@ -68,10 +70,10 @@ public:
     QGroupBox* Frafemale;
     QLabel *Label20, *Label34, *Label22, *Label23, *Label24, *Label25, *Label26, *Label27, *Label28, *Label32,
         *Label29, *Label30, *Label31;
-    TextBox *txtFemaleRulingPlanet, *txtFemaleWesternZodiacSign, *txtFemalePositiveTraits,
-        *txtFemaleNegativeTraits, *txtFemaleGemStone, *txtFemaleLuckycolour, *txtFemaleEnergy,
-        *txtFemaleLuckySeasons, *txtFemaleLuckyMonth, *txtFemaleLuckyNumber, *txtFemaleMostCompatibleSign,
-        *txtFemaleLeastCompitibleSign, *txtFemaleFamousPerson;
+    LineBox *txtFemaleRulingPlanet, *txtFemaleWesternZodiacSign, *txtFemaleGemStone, *txtFemaleLuckycolour,
+        *txtFemaleEnergy, *txtFemaleLuckySeasons, *txtFemaleLuckyMonth, *txtFemaleLuckyNumber,
+        *txtFemaleMostCompatibleSign, *txtFemaleLeastCompitibleSign;
+    TextBox *txtFemalePositiveTraits, *txtFemaleNegativeTraits, *txtFemaleFamousPerson;
     QLabel* YourPartnerPicture;
     QLabel* Label21;
     QLabel* lblFemaleChineseSign;
@@ -112,7 +114,9 @@ private:
     struct PersonPage {
         QGroupBox** frame;
         std::array<QLabel**, 13> captions;
-        std::array<TextBox**, 13> boxes;
+        // The one-line and the multi-line boxes, each in the order of the rows.
+        std::array<LineBox**, 10> lines;
+        std::array<TextBox**, 3> prose;
         QLabel** picture;
         QLabel** signCaption;
         QLabel** sign;

@@ -9,6 +9,7 @@
 #include "Desktop.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "LineBox.h"
 #include "TextBox.h"
 #include "TwipsLayout.h"
 #include "modHelp.h"
@@ -218,23 +219,23 @@ void frmmainChinese::writeResultWindow(frmchiness& r)
     step([&] { r.lblChineseCompatibilityNumber->setText(QString::number(s.ChineseCompatibilityNumber)); });
 
     // Record fields in their stored order, each into its box.
-    const std::array<TextBox*, chinese::ChineseSignFieldCount> maleBoxes = {
+    const std::array<QWidget*, chinese::ChineseSignFieldCount> maleBoxes = {
         r.txtMaleRulingPlanet,       r.txtMalePositiveTraits,      r.txtMaleNegativeTraits,
         r.txtMaleMostCompatibleSign, r.txtMAleLeastCompatibleSign, r.txtMaleLuckycolour,
         r.txtMaleGemStone,           r.txtMaleEnergy,              r.txtMaleLuckySeasons,
         r.txtMaleLuckyMonth,         r.txtMaleFamousPersonBorn,    r.txtMaleWesternZodiacSign,
         r.txtMaleLuckyNumber};
-    const std::array<TextBox*, chinese::ChineseSignFieldCount> femaleBoxes = {
+    const std::array<QWidget*, chinese::ChineseSignFieldCount> femaleBoxes = {
         r.txtFemaleRulingPlanet,       r.txtFemalePositiveTraits,      r.txtFemaleNegativeTraits,
         r.txtFemaleMostCompatibleSign, r.txtFemaleLeastCompitibleSign, r.txtFemaleLuckycolour,
         r.txtFemaleGemStone,           r.txtFemaleEnergy,              r.txtFemaleLuckySeasons,
         r.txtFemaleLuckyMonth,         r.txtFemaleFamousPerson,        r.txtFemaleWesternZodiacSign,
         r.txtFemaleLuckyNumber};
     // A record without fields leaves its boxes empty.
-    auto fill = [&](const std::array<TextBox*, chinese::ChineseSignFieldCount>& boxes,
+    auto fill = [&](const std::array<QWidget*, chinese::ChineseSignFieldCount>& boxes,
                     const chinese::ChineseSignInfo& info) {
         for (std::size_t i = 0; i < boxes.size(); ++i)
-            step([&] { boxes[i]->setText(q(info.at(i))); });
+            step([&] { SetBoxText(boxes[i], q(info.at(i))); });
     };
     fill(maleBoxes, s.MaleSignInfo);
     step([&] { r.txtMaleElementDescription->setText(q(s.MaleElementDescription)); });
@@ -248,7 +249,7 @@ void frmmainChinese::writeResultWindow(frmchiness& r)
     });
 
     // The partner's picture first; a sign without a picture keeps the first one.
-    auto choose = [&](TextBox* westernSign, QLabel* picture) {
+    auto choose = [&](LineBox* westernSign, QLabel* picture) {
         const QString key = westernSign->Text().trimmed();
         for (int i = 1; i <= r.IMG.Count(); ++i) {
             if (r.IMG.Key(i) == key) {

@@ -1,8 +1,12 @@
+#include "ControlLook.h"
 #include "ElidingLabel.h"
+#include "LineBox.h"
 #include "TextBox.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -120,6 +124,32 @@ TEST(TextBox, AHiddenBoxGivesTheSameTextBeforeAndAfterItIsShown)
         // Once shown, a new text is laid out at once.
         box->setText(QStringLiteral("Aries"));
         EXPECT_EQ(box->toPlainText(), QStringLiteral("Aries"));
+    }
+}
+
+// A one-line value shows the same in a LineBox as in a one-line TextBox:
+// same frame, same place for the text, its start shown however long.
+TEST(LineBox, LooksLikeAOneLineTextBox)
+{
+    QWidget window;
+    window.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    TextBox prose(&window);
+    LineBox line(&window);
+    for (QWidget* w : {static_cast<QWidget*>(&prose), static_cast<QWidget*>(&line)})
+        setTextBoxLook(w);
+    prose.setGeometry(0, 0, 160, 22);
+    line.setGeometry(0, 30, 160, 22);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const QString& text : {QStringLiteral("Jupiter"), QStringLiteral("Fire, Water, Wood, Metal and Earth in turn")}) {
+        prose.setText(text);
+        line.setText(text);
+        EXPECT_EQ(line.Text(), text);
+        EXPECT_EQ(BoxText(&line), text);
+        EXPECT_EQ(BoxText(&prose), text);
+        const QImage a = prose.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage b = line.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(a, b) << text.toStdString();
     }
 }
 

@@ -1,0 +1,50 @@
+#include "LineBox.h"
+
+#include "TextBox.h"
+
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+LineBox::LineBox(QWidget* parent) : QLineEdit(parent)
+{
+    setReadOnly(true);
+    // The frame is drawn as a TextBox draws its own; the margins put the text
+    // where a TextBox puts it: at the top, inside one pixel of frame and the
+    // line's own margin.
+    setFrame(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextMargins(1, 2, 1, 1);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    connect(this, &QLineEdit::textChanged, this, [this] { setCursorPosition(0); });
+}
+
+void LineBox::paintEvent(QPaintEvent* e)
+{
+    QLineEdit::paintEvent(e);
+    QPainter p(this);
+    QStyleOptionFrame opt;
+    opt.initFrom(this);
+    opt.frameShape = QFrame::StyledPanel;
+    opt.state |= QStyle::State_Sunken;
+    opt.lineWidth = 1;
+    opt.midLineWidth = 0;
+    style()->drawControl(QStyle::CE_ShapedFrame, &opt, &p, this);
+}
+
+QString BoxText(const QWidget* box)
+{
+    if (auto* line = qobject_cast<const LineBox*>(box))
+        return line->Text();
+    if (auto* prose = qobject_cast<const TextBox*>(box))
+        return prose->Text();
+    return {};
+}
+
+void SetBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<LineBox*>(box))
+        line->setText(text);
+    else if (auto* prose = qobject_cast<TextBox*>(box))
+        prose->setText(text);
+}
