@@ -19,6 +19,13 @@ LineBox::LineBox(QWidget* parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, [this] { setCursorPosition(0); });
 }
 
+int LineBox::OneLineHeight()
+{
+    ensurePolished(); // the window's font
+    const QMargins m = textMargins();
+    return fontMetrics().lineSpacing() + m.top() + m.bottom() + 1;
+}
+
 void LineBox::paintEvent(QPaintEvent* e)
 {
     QLineEdit::paintEvent(e);

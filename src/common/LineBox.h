@@ -12,6 +12,8 @@ public:
     explicit LineBox(QWidget* parent = nullptr);
 
     QString Text() const { return text(); }
+    // The height that shows one line, as a one-line TextBox has it.
+    int OneLineHeight();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

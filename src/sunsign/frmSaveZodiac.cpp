@@ -5,6 +5,7 @@
 
 #include "ClickLabel.h"
 #include "Forms.h"
+#include "LineBox.h"
 #include "QBColor.h"
 #include "RichTextBox.h"
 #include "TextBox.h"
@@ -12,6 +13,8 @@
 #include "modHelp.h"
 
 #include <QPushButton>
+
+#include <array>
 
 frmSaveZodiac::frmSaveZodiac() : ReportWindow(FormName, QStringLiteral("Vorlaine Zodiac Compatibility"))
 {
@@ -44,37 +47,29 @@ void frmSaveZodiac::WriteReport()
     const QColor heading = QBColor(5), label = QBColor(3), value = QBColor(0);
     frmSunSign& result = forms::get<frmSunSign>();
 
-    struct Entry {
-        const char* label;
-        TextBox* frmSunSign::*male;
-        TextBox* frmSunSign::*female;
-    };
-    static const Entry entries[11] = {
-        {"Element: ", &frmSunSign::txtElementM, &frmSunSign::txtElementF},
-        {"Rulling Planet: ", &frmSunSign::txtRulingPlanetM, &frmSunSign::txtRulingPlanetF},
-        {"Positive Traits: ", &frmSunSign::txtPositiveTraitsM, &frmSunSign::txtPositiveTraitsF},
-        {"Negative Traits: ", &frmSunSign::txtNegativeTraitsM, &frmSunSign::txtNegativeTraitsF},
-        {"Lucky Number: ", &frmSunSign::txtLuckyNumberM, &frmSunSign::txtLuckyNumberF},
-        {"Lucky Color: ", &frmSunSign::txtLuckyColorM, &frmSunSign::txtLuckyColorF},
-        {"Lucky Day: ", &frmSunSign::txtLuckyDayM, &frmSunSign::txtLuckyDayF},
-        {"Compatibility: ", &frmSunSign::txtCompatibilityM, &frmSunSign::txtCompatibilityF},
-        {"Famous Person Born In This Sign: ", &frmSunSign::txtFamousPersonsM, &frmSunSign::txtFamousPersonsF},
-        {"Birth Stone: ", &frmSunSign::txtBirthStoneM, &frmSunSign::txtBirthStoneF},
-        {"Quality: ", &frmSunSign::txtQualityM, &frmSunSign::txtQualityF},
-    };
+    static const char* const labels[11] = {
+        "Element: ",      "Rulling Planet: ", "Positive Traits: ", "Negative Traits: ",
+        "Lucky Number: ", "Lucky Color: ",    "Lucky Day: ",       "Compatibility: ",
+        "Famous Person Born In This Sign: ",  "Birth Stone: ",     "Quality: "};
+    const std::array<QWidget*, 11> male = {
+        result.txtElementM,        result.txtRulingPlanetM, result.txtPositiveTraitsM, result.txtNegativeTraitsM,
+        result.txtLuckyNumberM,    result.txtLuckyColorM,   result.txtLuckyDayM,       result.txtCompatibilityM,
+        result.txtFamousPersonsM,  result.txtBirthStoneM,   result.txtQualityM};
+    const std::array<QWidget*, 11> female = {
+        result.txtElementF,        result.txtRulingPlanetF, result.txtPositiveTraitsF, result.txtNegativeTraitsF,
+        result.txtLuckyNumberF,    result.txtLuckyColorF,   result.txtLuckyDayF,       result.txtCompatibilityF,
+        result.txtFamousPersonsF,  result.txtBirthStoneF,   result.txtQualityF};
 
-    auto section = [&](const QString& title, bool male) {
+    auto section = [&](const QString& title, const std::array<QWidget*, 11>& boxes) {
         Run(Bold::On, heading, title + CRLF);
-        for (int i = 0; i < 11; ++i) {
-            const Entry& e = entries[i];
-            TextBox* box = result.*(male ? e.male : e.female);
-            Run(Bold::Off, label, QString::fromLatin1(e.label));
-            Run(Bold::Keep, value, box->Text() + (i == 10 ? CRLF + CRLF : CRLF));
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            Run(Bold::Off, label, QString::fromLatin1(labels[i]));
+            Run(Bold::Keep, value, BoxText(boxes[i]) + (i == 10 ? CRLF + CRLF : CRLF));
             Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
         }
     };
-    section(QStringLiteral("Your Sun Sign Details"), true);
-    section(QStringLiteral("Your Partner's Sun Sign Details"), false);
+    section(QStringLiteral("Your Sun Sign Details"), male);
+    section(QStringLiteral("Your Partner's Sun Sign Details"), female);
 
     const auto& s = modSunSign::state();
     auto q = [](const std::string& t) { return QString::fromStdString(t); };

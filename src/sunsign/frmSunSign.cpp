@@ -11,6 +11,7 @@
 #include "HelpMenu.h"
 #include "TabStrip.h"
 #include "ElidingLabel.h"
+#include "LineBox.h"
 #include "TextBox.h"
 #include "Twips.h"
 #include "TwipsLayout.h"
@@ -42,7 +43,7 @@ void applyLook(QWidget* w)
 {
     if (qobject_cast<QGroupBox*>(w)) {
         setFontLook(w, true);
-    } else if (qobject_cast<QPlainTextEdit*>(w)) {
+    } else if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<LineBox*>(w)) {
         setTextBoxLook(w);
     } else if (qobject_cast<QLabel*>(w)) {
         const QString name = w->objectName();
@@ -138,13 +139,13 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
 
     // Pages 2 and 3: one person each.
     personM_ = {&fraUserM, &picSunSignM, &lblNameM, &lblDOBDescM, &lblDOBM, &lblSunSignM, &fraSunSignM,
-                {&txtElementM, &txtRulingPlanetM, &txtPositiveTraitsM, &txtNegativeTraitsM, &txtLuckyNumberM,
-                 &txtLuckyColorM, &txtLuckyDayM, &txtCompatibilityM, &txtFamousPersonsM, &txtBirthStoneM,
-                 &txtQualityM}};
+                {&txtElementM, &txtRulingPlanetM, &txtLuckyNumberM, &txtLuckyColorM, &txtLuckyDayM,
+                 &txtCompatibilityM, &txtBirthStoneM, &txtQualityM},
+                {&txtPositiveTraitsM, &txtNegativeTraitsM, &txtFamousPersonsM}, {}};
     personF_ = {&fraUserF, &picSunSignF, &lblNameF, &lblDOBDescF, &lblDOBF, &lblSunSignF, &fraSunSignF,
-                {&txtElementF, &txtRulingPlanetF, &txtPositiveTraitsF, &txtNegativeTraitsF, &txtLuckyNumberF,
-                 &txtLuckyColorF, &txtLuckyDayF, &txtCompatibilityF, &txtFamousPersonsF, &txtBirthStoneF,
-                 &txtQualityF}};
+                {&txtElementF, &txtRulingPlanetF, &txtLuckyNumberF, &txtLuckyColorF, &txtLuckyDayF,
+                 &txtCompatibilityF, &txtBirthStoneF, &txtQualityF},
+                {&txtPositiveTraitsF, &txtNegativeTraitsF, &txtFamousPersonsF}, {}};
     Frame1 = buildPersonPage(body, QStringLiteral("Your Zodiac Sign Details"), QStringLiteral("Your Sun Sign"),
                              QStringLiteral("Your Date of Birth"), QStringLiteral("Your Zodiac Sign"), personM_);
     Frame2 = buildPersonPage(body, QStringLiteral("Your Partner's Zodiac Sign Details"),
@@ -178,7 +179,7 @@ void frmSunSign::paintEvent(QPaintEvent*)
 
 QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
                                        const QString& dobCaption, const QString& signCaption,
-                                       const PersonWidgets& w)
+                                       PersonWidgets& w)
 {
     auto* page = new FramedGroupBox(title, body, FrameLook, Wine);
     applyLook(page);
@@ -229,13 +230,24 @@ QGroupBox* frmSunSign::buildPersonPage(QWidget* body, const QString& title, cons
     const int boxLeft = twipsToPixelsX(2200), boxWidth = twipsToPixelsX(4300);
     const int capLeft = twipsToPixelsX(150), capWidth = twipsToPixelsX(2000);
     int y = twipsToPixelsY(300);
-    for (int i = 0; i < 11; ++i) {
-        auto* box = new TextBox(details, rows[i].lines > 0);
-        applyLook(box);
-        const int oneLine = box->HeightForLines(1);
-        const int height = rows[i].lines > 0 ? box->HeightForLines(rows[i].lines) : oneLine;
+    std::size_t line = 0, prose = 0;
+    for (std::size_t i = 0; i < 11; ++i) {
+        QWidget* box = nullptr;
+        int oneLine = 0, height = 0;
+        if (rows[i].lines > 0) {
+            auto* b = *w.prose.at(prose++) = new TextBox(details, true);
+            applyLook(b);
+            oneLine = b->HeightForLines(1);
+            height = b->HeightForLines(rows[i].lines);
+            box = b;
+        } else {
+            auto* b = *w.lines.at(line++) = new LineBox(details);
+            applyLook(b);
+            oneLine = height = b->OneLineHeight();
+            box = b;
+        }
         box->setGeometry(boxLeft, y, boxWidth, height);
-        *w.boxes[i] = box;
+        w.boxes.at(i) = box;
         auto* cap = new QLabel(QString::fromLatin1(rows[i].caption), details);
         applyLook(cap);
         cap->setWordWrap(true);
@@ -264,7 +276,7 @@ void frmSunSign::fillPerson(const PersonWidgets& w, const std::string& sign, con
                                      &d.LuckyNumber,  &d.LuckyColor,    &d.LuckyDay,       &d.Compatibility,
                                      &d.FamousPersons, &d.BirthStone,   &d.Quality};
     for (int i = 0; i < 11; ++i)
-        (*w.boxes[i])->setText(QString::fromStdString(*fields[i]));
+        SetBoxText(w.boxes.at(i), QString::fromStdString(*fields[i]));
     (*w.lblName)->setText(QString::fromStdString(name));
     (*w.lblDOB)->setText(dob);
     const QString s = QString::fromStdString(sign);

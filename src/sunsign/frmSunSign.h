@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class TabStrip;
+class LineBox;
 class TextBox;
 
 // The sun-sign test's result window: the pair's verdict, then each person's
@@ -47,8 +48,9 @@ public:
     QLabel* lblDOBM;
     QLabel* lblSunSignM;
     QGroupBox* fraSunSignM;
-    TextBox *txtElementM, *txtRulingPlanetM, *txtPositiveTraitsM, *txtNegativeTraitsM, *txtLuckyNumberM,
-        *txtLuckyColorM, *txtLuckyDayM, *txtCompatibilityM, *txtFamousPersonsM, *txtBirthStoneM, *txtQualityM;
+    LineBox *txtElementM, *txtRulingPlanetM, *txtLuckyNumberM, *txtLuckyColorM, *txtLuckyDayM, *txtCompatibilityM,
+        *txtBirthStoneM, *txtQualityM;
+    TextBox *txtPositiveTraitsM, *txtNegativeTraitsM, *txtFamousPersonsM;
 
     // Page 3.
     QGroupBox* Frame2;
@@ -59,8 +61,9 @@ public:
     QLabel* lblDOBF;
     QLabel* lblSunSignF;
     QGroupBox* fraSunSignF;
-    TextBox *txtElementF, *txtRulingPlanetF, *txtPositiveTraitsF, *txtNegativeTraitsF, *txtLuckyNumberF,
-        *txtLuckyColorF, *txtLuckyDayF, *txtCompatibilityF, *txtFamousPersonsF, *txtBirthStoneF, *txtQualityF;
+    LineBox *txtElementF, *txtRulingPlanetF, *txtLuckyNumberF, *txtLuckyColorF, *txtLuckyDayF, *txtCompatibilityF,
+        *txtBirthStoneF, *txtQualityF;
+    TextBox *txtPositiveTraitsF, *txtNegativeTraitsF, *txtFamousPersonsF;
 
     QAction* mnuBack;
     QAction* mnuExit;
@@ -97,10 +100,13 @@ private:
         QLabel** lblDOB;
         QLabel** lblSunSign;
         QGroupBox** fraSunSign;
-        std::array<TextBox**, 11> boxes;
+        // The one-line and the multi-line boxes, each in the order of the rows.
+        std::array<LineBox**, 8> lines;
+        std::array<TextBox**, 3> prose;
+        std::array<QWidget*, 11> boxes; // all of them in row order, once built
     };
     QGroupBox* buildPersonPage(QWidget* body, const QString& title, const QString& detailsTitle,
-                               const QString& dobCaption, const QString& signCaption, const PersonWidgets& w);
+                               const QString& dobCaption, const QString& signCaption, PersonWidgets& w);
     void fillPerson(const PersonWidgets& w, const std::string& sign, const std::string& name,
                     const QString& dob, QLabel* matchPicture);
     void bringToFront(QGroupBox* frame);

@@ -137,6 +137,7 @@ TEST(LineBox, LooksLikeAOneLineTextBox)
     LineBox line(&window);
     for (QWidget* w : {static_cast<QWidget*>(&prose), static_cast<QWidget*>(&line)})
         setTextBoxLook(w);
+    EXPECT_EQ(line.OneLineHeight(), prose.HeightForLines(1));
     prose.setGeometry(0, 0, 160, 22);
     line.setGeometry(0, 30, 160, 22);
     window.show();

@@ -6,6 +6,7 @@
 #include "Forms.h"
 #include "MDI.h"
 #include "ShellFixture.h"
+#include "LineBox.h"
 #include "TextBox.h"
 
 #include <QApplication>
@@ -375,7 +376,7 @@ TEST_F(SunSignWindows, DetailPagesShowWholeLinesBesideTheirCaptions)
     }
     // Each one-line caption stands level with its box.
     frmSunSign& r = forms::get<frmSunSign>();
-    for (TextBox* box : {r.txtElementM, r.txtLuckyDayM, r.txtQualityM}) {
+    for (LineBox* box : {r.txtElementM, r.txtLuckyDayM, r.txtQualityM}) {
         QLabel* caption = nullptr;
         for (QLabel* l : r.fraSunSignM->findChildren<QLabel*>())
             if (l->geometry().top() <= box->geometry().center().y() && l->geometry().bottom() >= box->geometry().center().y())
