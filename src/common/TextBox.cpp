@@ -4,6 +4,7 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <utility>
 
 TextBox::TextBox(QWidget* parent, bool multiLine) : QPlainTextEdit(parent)
 {
@@ -48,11 +49,8 @@ void TextBox::setText(const QString& text)
 
 void TextBox::showEvent(QShowEvent* e)
 {
-    if (pending_) {
-        const QString text = std::move(*pending_);
-        pending_.reset();
-        setPlainText(text);
-    }
+    if (pending_)
+        setPlainText(*std::exchange(pending_, std::nullopt));
     QPlainTextEdit::showEvent(e);
 }
 

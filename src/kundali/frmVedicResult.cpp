@@ -276,10 +276,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
 {
     setCaption(QStringLiteral("Vorlaine Astrology Kundali Match"));
     setWindowIcon(AppIcon());
-    QFont font = this->font();
-    font.setFamily(QStringLiteral("Verdana"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setWindowFont(this, "Verdana", 8.25);
 
     QMenu* file = addMenu(QStringLiteral("&File"));
     mnuBack = file->addAction(QStringLiteral("&Back"));

@@ -8,7 +8,6 @@
 #include "LineBox.h"
 #include "QBColor.h"
 #include "RichTextBox.h"
-#include "TextBox.h"
 #include "TwipsLayout.h"
 #include "modHelp.h"
 
@@ -51,15 +50,7 @@ void frmSaveZodiac::WriteReport()
         "Element: ",      "Rulling Planet: ", "Positive Traits: ", "Negative Traits: ",
         "Lucky Number: ", "Lucky Color: ",    "Lucky Day: ",       "Compatibility: ",
         "Famous Person Born In This Sign: ",  "Birth Stone: ",     "Quality: "};
-    const std::array<QWidget*, 11> male = {
-        result.txtElementM,        result.txtRulingPlanetM, result.txtPositiveTraitsM, result.txtNegativeTraitsM,
-        result.txtLuckyNumberM,    result.txtLuckyColorM,   result.txtLuckyDayM,       result.txtCompatibilityM,
-        result.txtFamousPersonsM,  result.txtBirthStoneM,   result.txtQualityM};
-    const std::array<QWidget*, 11> female = {
-        result.txtElementF,        result.txtRulingPlanetF, result.txtPositiveTraitsF, result.txtNegativeTraitsF,
-        result.txtLuckyNumberF,    result.txtLuckyColorF,   result.txtLuckyDayF,       result.txtCompatibilityF,
-        result.txtFamousPersonsF,  result.txtBirthStoneF,   result.txtQualityF};
-
+    // In the order of the window's rows.
     auto section = [&](const QString& title, const std::array<QWidget*, 11>& boxes) {
         Run(Bold::On, heading, title + CRLF);
         for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -68,8 +59,8 @@ void frmSaveZodiac::WriteReport()
             Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
         }
     };
-    section(QStringLiteral("Your Sun Sign Details"), male);
-    section(QStringLiteral("Your Partner's Sun Sign Details"), female);
+    section(QStringLiteral("Your Sun Sign Details"), result.DetailBoxes(true));
+    section(QStringLiteral("Your Partner's Sun Sign Details"), result.DetailBoxes(false));
 
     const auto& s = modSunSign::state();
     auto q = [](const std::string& t) { return QString::fromStdString(t); };

@@ -11,8 +11,8 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TabStrip;
 class LineBox;
+class TabStrip;
 class TextBox;
 
 // The sun-sign test's result window: the pair's verdict, then each person's
@@ -87,6 +87,8 @@ public:
 
     // The page in front: 1, 2 or 3.
     int FrontPage() const;
+    // A person's detail boxes in the order of their rows, one-line or not.
+    const std::array<QWidget*, 11>& DetailBoxes(bool male) const { return (male ? personM_ : personF_).boxes; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

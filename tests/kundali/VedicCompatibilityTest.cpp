@@ -1,5 +1,7 @@
 #include "modVedicCompatibility.h"
 
+#include "KundaliMatchSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -539,22 +541,9 @@ TEST_F(KutaTest, NakshatraConversions)
 
 // ---------------------------------------------------------------- Summary, total and verdict
 
-void runAllKutas(const std::string &boySign, const std::string &girlSign, const std::string &boyNak,
-                 const std::string &girlNak)
-{
-    vc::ComputeVarnaKuta(boySign, girlSign);
-    vc::ComputeVasyaKuta(boySign, girlSign);
-    vc::ComputeMaitriKuta(boySign, girlSign);
-    vc::ComputeRashiKuta(boySign, girlSign);
-    vc::ComputeTaraKuta(boyNak, girlNak);
-    vc::ComputeGanaKuta(boyNak, girlNak);
-    vc::ComputeNadiKuta(boyNak, girlNak);
-    vc::ComputeYoniKuta(boyNak, girlNak);
-}
-
 TEST_F(KutaTest, SummaryListsAreInScoreTableOrder)
 {
-    runAllKutas("Cancer", "Aries", "Rohini", "Ardra");
+    RunAllKutas("Cancer", "Aries", "Rohini", "Ardra");
     vc::BuildKutaSummary();
     const std::array<std::string, 8> points = {"0", "1", "1.5", "3.5", "4", "6", "7", "6"};
     EXPECT_EQ(s().KutaPoints, points);
@@ -568,7 +557,7 @@ TEST_F(KutaTest, SummaryListsAreInScoreTableOrder)
 
     // A second match overwrites every entry; a kuta that finds no cell
     // contributes its previous points again.
-    runAllKutas("Leo", "Taurus", "Mrigashira", "Ashwini");
+    RunAllKutas("Leo", "Taurus", "Mrigashira", "Ashwini");
     vc::BuildKutaSummary();
     const std::array<std::string, 8> second = {"0", "2", "1.5", "3.5", "0", "6", "7", "6"};
     EXPECT_EQ(s().KutaPoints, second);
@@ -613,7 +602,7 @@ TEST(KutaScore, VerdictBoundaries)
 
 TEST_F(KutaTest, ScoreTableCells)
 {
-    runAllKutas("Cancer", "Aries", "Rohini", "Ardra");
+    RunAllKutas("Cancer", "Aries", "Rohini", "Ardra");
     vc::BuildKutaSummary();
     vc::FillKutaScoreTable();
     const auto &c = s().KutaScoreTable;
@@ -636,7 +625,7 @@ TEST_F(KutaTest, ScoreTableCells)
 TEST_F(KutaTest, UnreadablePointsCellKeepsTheTotal)
 {
     // Only the sign kutas have found cells: the nakshatra points are still empty.
-    runAllKutas("Aries", "Aries", "Mrigashira", "Mrigashira");
+    RunAllKutas("Aries", "Aries", "Mrigashira", "Mrigashira");
     vc::BuildKutaSummary();
     vc::FillKutaScoreTable();
     EXPECT_EQ(s().KutaScoreTable[13], "");

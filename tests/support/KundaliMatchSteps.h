@@ -9,6 +9,21 @@
 
 #include <string>
 
+// The eight kutas of a pair, as the input window's calculation runs them.
+inline void RunAllKutas(const std::string& boySign, const std::string& girlSign, const std::string& boyNakshatra,
+                        const std::string& girlNakshatra)
+{
+    namespace vc = modVedicCompatibility;
+    vc::ComputeVarnaKuta(boySign, girlSign);
+    vc::ComputeVasyaKuta(boySign, girlSign);
+    vc::ComputeMaitriKuta(boySign, girlSign);
+    vc::ComputeRashiKuta(boySign, girlSign);
+    vc::ComputeTaraKuta(boyNakshatra, girlNakshatra);
+    vc::ComputeGanaKuta(boyNakshatra, girlNakshatra);
+    vc::ComputeNadiKuta(boyNakshatra, girlNakshatra);
+    vc::ComputeYoniKuta(boyNakshatra, girlNakshatra);
+}
+
 // A match from its kuta step on, as the input window's calculation runs it:
 // the classes and points, the four information pages (boy first), the
 // summary lists and the 44 score cells of the result window.
@@ -21,14 +36,7 @@ inline frmVedicResult& FillKundaliMatch(const std::string& boySign, const std::s
     s.GirlMoonSign = girlSign;
     s.BoyNakshatra = boyNakshatra;
     s.GirlNakshatra = girlNakshatra;
-    vc::ComputeVarnaKuta(boySign, girlSign);
-    vc::ComputeVasyaKuta(boySign, girlSign);
-    vc::ComputeMaitriKuta(boySign, girlSign);
-    vc::ComputeRashiKuta(boySign, girlSign);
-    vc::ComputeTaraKuta(boyNakshatra, girlNakshatra);
-    vc::ComputeGanaKuta(boyNakshatra, girlNakshatra);
-    vc::ComputeNadiKuta(boyNakshatra, girlNakshatra);
-    vc::ComputeYoniKuta(boyNakshatra, girlNakshatra);
+    RunAllKutas(boySign, girlSign, boyNakshatra, girlNakshatra);
     ShowRashiInformation(KundaliPerson::Boy, boySign);
     ShowRashiInformation(KundaliPerson::Girl, girlSign);
     ShowNakshatraInformation(KundaliPerson::Boy, boyNakshatra);
