@@ -64,18 +64,32 @@ const nlohmann::json& document()
     return doc;
 }
 
-std::string textAt(const nlohmann::json& node, std::initializer_list<std::string_view> path)
+const nlohmann::json* nodeAt(const nlohmann::json& node, std::initializer_list<std::string_view> path)
 {
     const nlohmann::json* n = &node;
     for (std::string_view key : path) {
         if (!n->is_object())
-            return {};
+            return nullptr;
         auto it = n->find(key);
         if (it == n->end())
-            return {};
+            return nullptr;
         n = &*it;
     }
-    return n->is_string() ? n->get<std::string>() : std::string{};
+    return n;
+}
+
+std::string textAt(const nlohmann::json& node, std::initializer_list<std::string_view> path)
+{
+    const nlohmann::json* n = nodeAt(node, path);
+    return n && n->is_string() ? n->get<std::string>() : std::string{};
+}
+
+std::string joined(const std::vector<std::string>& pieces)
+{
+    std::string out;
+    for (const std::string& p : pieces)
+        out += p;
+    return out;
 }
 
 std::string key(int i, int j)
@@ -148,6 +162,19 @@ std::vector<FamousPerson> FamousPersonList(std::string_view sign)
     return out;
 }
 
+std::vector<std::string> TraitPieces(std::string_view sign, std::string_view field)
+{
+    std::vector<std::string> out;
+    const nlohmann::json* n = nodeAt(document(), {"traits", sign, field});
+    if (n && n->is_string())
+        out.push_back(n->get<std::string>());
+    else if (n && n->is_array())
+        for (const auto& piece : *n)
+            if (piece.is_string())
+                out.push_back(piece.get<std::string>());
+    return out;
+}
+
 void LoadSunSignDetails(std::string_view sign)
 {
     const int i = signs::signIndex(sign);
@@ -157,8 +184,8 @@ void LoadSunSignDetails(std::string_view sign)
     SunSignDetailsRecord& d = state().SunSignDetails;
     d.Element = r.Element;
     d.RulingPlanet = r.RulingPlanet;
-    d.PositiveTraits = textAt(document(), {"traits", sign, "PositiveTraits"});
-    d.NegativeTraits = textAt(document(), {"traits", sign, "NegativeTraits"});
+    d.PositiveTraits = joined(TraitPieces(sign, "PositiveTraits"));
+    d.NegativeTraits = joined(TraitPieces(sign, "NegativeTraits"));
     d.LuckyNumber = r.LuckyNumber;
     d.LuckyColor = r.LuckyColor;
     d.LuckyDay = r.LuckyDay;

@@ -41,6 +41,11 @@ State& state();
 // "January".."December". Throws std::invalid_argument when day is not a number.
 std::string GetSunSign(std::string_view month, std::string_view day);
 
+// A sign's trait paragraph ("PositiveTraits" or "NegativeTraits") as it is
+// stored: one piece, or several that are joined end to end with nothing
+// between them. Empty for a name that is not a sign.
+std::vector<std::string> TraitPieces(std::string_view sign, std::string_view field);
+
 // Fills state().SunSignDetails from the sign's row; leaves it as it was for a
 // name that is not a sign.
 void LoadSunSignDetails(std::string_view sign);

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <set>
+#include <string_view>
 
 using namespace modSunSign;
 
@@ -110,13 +112,13 @@ TEST(SunSignContent, NoParagraphServesTwoDifferentPairsOfSigns)
         EXPECT_EQ(pairs.size(), 1u) << text.substr(0, 60);
 }
 
-TEST(SunSignContent, TraitsOpenAsGivenAndKeepCloseToTheirLengths)
+TEST(SunSignContent, TraitsHaveTheirLengthsAndOpenings)
 {
     struct Row {
         const char* sign;
-        size_t positive;
+        long positive;
         const char* positiveOpening;
-        size_t negative;
+        long negative;
         const char* negativeOpening;
     };
     const Row rows[] = {
@@ -136,20 +138,41 @@ TEST(SunSignContent, TraitsOpenAsGivenAndKeepCloseToTheirLengths)
         {"Pisces", 681, "You are very adjusting, friendly and good- natured people", 415,
          "You want people to sympathize with your personal problems"},
     };
-    auto near = [](size_t actual, size_t stated) {
-        return actual * 10 >= stated * 9 && actual * 10 <= stated * 11;
-    };
+    ASSERT_EQ(std::size(rows), 12u);
     for (const Row& r : rows) {
         LoadSunSignDetails(r.sign);
         const auto& d = state().SunSignDetails;
+        const std::pair<const std::string*, long> paragraphs[] = {{&d.PositiveTraits, r.positive},
+                                                                  {&d.NegativeTraits, r.negative}};
+        for (const auto& [text, stated] : paragraphs) {
+            const std::string& t = *text;
+            EXPECT_EQ(codePoints(t), stated) << r.sign << ": " << t.substr(0, 40);
+            // Written prose, not padding: no doubled or trailing blanks, and a closing full stop.
+            EXPECT_FALSE(contains(t, "  ")) << r.sign << ": " << t.substr(0, 40);
+            EXPECT_FALSE(t.empty() || t.front() == ' ' || t.back() == ' ') << r.sign;
+            EXPECT_EQ(t.empty() ? ' ' : t.back(), '.') << r.sign << ": " << t.substr(0, 40);
+            EXPECT_FALSE(contains(t, "\n") || contains(t, "\r")) << r.sign << " is one paragraph";
+        }
         EXPECT_EQ(d.PositiveTraits.rfind(r.positiveOpening, 0), 0u) << r.sign;
         EXPECT_EQ(d.NegativeTraits.rfind(r.negativeOpening, 0), 0u) << r.sign;
-        EXPECT_TRUE(near(length(d.PositiveTraits), r.positive)) << r.sign << " " << length(d.PositiveTraits);
-        EXPECT_TRUE(near(length(d.NegativeTraits), r.negative)) << r.sign << " " << length(d.NegativeTraits);
-        EXPECT_FALSE(contains(d.PositiveTraits + d.NegativeTraits, "\n")) << r.sign;
+        // Only Leo's positive text is kept in two pieces.
+        EXPECT_EQ(TraitPieces(r.sign, "PositiveTraits").size(), std::string_view(r.sign) == "Leo" ? 2u : 1u) << r.sign;
+        EXPECT_EQ(TraitPieces(r.sign, "NegativeTraits").size(), 1u) << r.sign;
     }
+}
+
+TEST(SunSignContent, LeosPositiveTextIsTwoPiecesShownJoined)
+{
+    const auto pieces = TraitPieces("Leo", "PositiveTraits");
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(codePoints(pieces[0]), 263);
+    EXPECT_EQ(codePoints(pieces[1]), 736);
+    EXPECT_EQ(pieces[1].rfind("You love drama and being cast in the main role", 0), 0u);
+    // Nothing is put between the pieces, so the first one carries the blank after its last sentence.
+    EXPECT_TRUE(pieces[0].ends_with(". ")) << pieces[0];
     LoadSunSignDetails("Leo");
-    EXPECT_EQ(state().SunSignDetails.PositiveTraits.find("You love drama and being cast in the main role"), 263u);
+    EXPECT_EQ(state().SunSignDetails.PositiveTraits, pieces[0] + pieces[1]);
+    EXPECT_TRUE(TraitPieces("leo", "PositiveTraits").empty());
 }
 
 TEST(SunSignContent, FamousPeopleAreBornUnderTheirSign)

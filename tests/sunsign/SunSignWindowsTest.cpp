@@ -216,6 +216,10 @@ TEST_F(SunSignWindows, ResultShowsBothPersonsAndThePair)
     EXPECT_EQ(r.txtRulingPlanetF->Text(), QStringLiteral("The Sun"));
     EXPECT_EQ(r.txtLuckyNumberF->Text(), QStringLiteral("8 & 9"));
     EXPECT_TRUE(r.txtNegativeTraitsF->Text().startsWith(QStringLiteral("You have a violent temper")));
+    // Leo's positive text is kept in two pieces; the box shows them as one whole paragraph.
+    const auto leo = modSunSign::TraitPieces("Leo", "PositiveTraits");
+    ASSERT_EQ(leo.size(), 2u);
+    EXPECT_EQ(r.txtPositiveTraitsF->Text().toStdString(), leo[0] + leo[1]);
     EXPECT_EQ(r.Image1->pixmap().toImage(), r.IMG.Find("Aries").toImage());
     EXPECT_EQ(r.picSunSignF->pixmap().toImage(), r.IMG.Find("Leo").toImage());
     EXPECT_NE(r.Image1->pixmap().toImage(), r.Image2->pixmap().toImage());
