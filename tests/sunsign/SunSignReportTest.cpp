@@ -4,6 +4,7 @@
 
 #include "ClickLabel.h"
 #include "Forms.h"
+#include "MDI.h"
 #include "QtDesktop.h"
 #include "RichTextBox.h"
 #include "ReportFiles.h"
@@ -11,13 +12,16 @@
 #include "modRTB.h"
 
 #include <QDir>
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -240,6 +244,42 @@ TEST_F(SunSignReport, FooterLinksOpenWhileLoadedAndAreReleasedOnUnload)
     EXPECT_EQ(desk.openedUrls, (QStringList{home, home}));
     r.Unload();
     EXPECT_FALSE(IsRichTextLinksHooked(box));
+}
+
+TEST_F(SunSignReport, WhileTheReportWaitsItsKeysSaveAndPrintIt)
+{
+    struct HideAfter {
+        ~HideAfter() { mdi().hide(); } // the other tests run without it
+    } hideAfter;
+    ASSERT_TRUE(showActiveMainWindow());
+    frmSunSign& result = forms::get<frmSunSign>();
+    result.Show();
+    QCoreApplication::processEvents();
+    const QString path = tmp.filePath(QStringLiteral("keys.rtf"));
+    desk.fileAnswers = {path};
+    forms::setModalLoops(true);
+    bool saved = false, printed = false, closed = false;
+    QTimer::singleShot(0, [&] {
+        frmSaveZodiac& r = forms::get<frmSaveZodiac>();
+        // The buttons' own keys, pressed where the report has the focus; the
+        // result window's Alt+S waits behind the report.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        printed = QTest::qWaitFor([&] { return desk.printedPlainText.size() == 1; }, 2000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        saved = QTest::qWaitFor([&] { return QFileInfo::exists(path); }, 2000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        closed = !forms::isLoaded<frmSaveZodiac>();
+        if (!closed)
+            r.Unload();
+    });
+    click(result.cmdSave); // returns when the report is gone
+    forms::setModalLoops(false);
+    EXPECT_TRUE(printed);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(desk.dialogs.size(), 1u);
+    EXPECT_TRUE(desk.messages.empty());
+    EXPECT_TRUE(forms::isLoaded<frmSunSign>());
 }
 
 namespace {
