@@ -102,20 +102,6 @@ inline void fillGirl(frmMainKundali& w, const Birth& b)
     w.chkFDST->setChecked(b.dst);
 }
 
-// Shows the main window and makes it the active window, as a user's click
-// on it would. The test screen does not always report a window that was
-// hidden and shown again as active, so the application is told directly.
-inline bool showActiveMainWindow()
-{
-    MDI& m = mdi();
-    m.resize(1400, 900);
-    m.show();
-    m.activateWindow();
-    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &m; }, 500))
-        QApplication::setActiveWindow(&m);
-    return QApplication::activeWindow() == &m;
-}
-
 class KundaliFixture : public ShellFixture {
 protected:
     void SetUp() override

@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -50,12 +51,14 @@ protected:
     {
         ShellFixture::TearDown();
         RegisterAllForms(); // undo any probes
+        mdi().hide();       // for the tests that never show it
     }
     void useProbes()
     {
         for (auto name : MDI::TestWindows)
             forms::registerFactory(std::string(name), [n = std::string(name)] { return new ProbeForm(n); });
     }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 };
 
 } // namespace
@@ -93,7 +96,7 @@ TEST_F(MainWindow, LayoutCentresEachControlOnTheScreenWidth)
 TEST_F(MainWindow, EveryLauncherOpensItsInputWindowCentredAtTheTop)
 {
     for (int i = 0; i < 6; ++i) {
-        mdi().cmdCallMainForm_Click(i);
+        click(mdi().cmdCallMainForm[i]);
         const std::string name(MDI::Launchers[i]);
         ASSERT_TRUE(forms::isLoaded(name)) << name;
         Form& w = forms::get(name);
@@ -114,7 +117,7 @@ TEST_F(MainWindow, ALaunchUnloadsTheSeventeenWindowsInOrder)
     for (auto name : MDI::TestWindows)
         forms::get(std::string(name));
     forms::get<frmAbout>(); // not a test window: stays
-    mdi().lblCaptions_Click(0);
+    click(mdi().lblCaptions[0]);
     std::vector<std::string> expected(MDI::TestWindows.begin(), MDI::TestWindows.end());
     EXPECT_EQ(unloadOrder, expected);
     EXPECT_TRUE(forms::isLoaded<frmAbout>());
@@ -124,7 +127,7 @@ TEST_F(MainWindow, PlainLabelsOpenNothing)
 {
     for (int i : {0, 1, 2, 9}) {
         forms::get("frmMainZodiac");
-        mdi().lblCaptions_Click(i);
+        click(mdi().lblCaptions[i]);
         EXPECT_FALSE(forms::isLoaded("frmMainZodiac")) << i;
         for (auto name : MDI::TestWindows)
             EXPECT_FALSE(forms::isLoaded(std::string(name))) << i;
@@ -135,8 +138,8 @@ TEST_F(MainWindow, PlainLabelsOpenNothing)
 TEST_F(MainWindow, ButtonHidesThePanelBeforeLoadingLabelAfterShowing)
 {
     useProbes();
-    mdi().cmdCallMainForm_Click(2);
-    mdi().lblCaptions_Click(5);
+    click(mdi().cmdCallMainForm[2]);
+    click(mdi().lblCaptions[5]);
     ASSERT_EQ(panelVisibleDuringLoad.size(), 2u);
     EXPECT_FALSE(panelVisibleDuringLoad[0]);
     EXPECT_TRUE(panelVisibleDuringLoad[1]);
@@ -145,9 +148,9 @@ TEST_F(MainWindow, ButtonHidesThePanelBeforeLoadingLabelAfterShowing)
 
 TEST_F(MainWindow, RelaunchingATestReloadsItsInputWindow)
 {
-    mdi().cmdCallMainForm_Click(1);
+    click(mdi().cmdCallMainForm[1]);
     forms::get("frmMainKundali").setProperty("typed", QStringLiteral("Asha"));
-    mdi().cmdCallMainForm_Click(1);
+    click(mdi().cmdCallMainForm[1]);
     EXPECT_FALSE(forms::get("frmMainKundali").property("typed").isValid());
 }
 
@@ -169,16 +172,19 @@ TEST_F(MainWindow, UnloadingInputOrResultWindowShowsThePanel)
 
 TEST_F(MainWindow, HoverUnderlinesLaunchLabelsUntilThePanelIsCrossed)
 {
+    // The pointer reaches a window on the screen only.
+    ASSERT_TRUE(showActiveMainWindow());
     MDI& m = mdi();
-    m.lblCaptions_MouseMove(3);
-    m.lblCaptions_MouseMove(4);
-    m.lblCaptions_MouseMove(9);
-    m.lblCaptions_MouseMove(0);
+    for (int i : {3, 4, 9, 0})
+        QTest::mouseMove(m.lblCaptions[i]);
     EXPECT_TRUE(m.lblCaptions[3]->font().underline());
     EXPECT_TRUE(m.lblCaptions[4]->font().underline());
     EXPECT_FALSE(m.lblCaptions[9]->font().underline());
     EXPECT_FALSE(m.lblCaptions[0]->font().underline());
-    m.picMain_MouseMove();
+    // The panel's background between the labels.
+    const QPoint gap = m.lblCaptions[8]->geometry().bottomLeft() + QPoint(-20, 10);
+    ASSERT_EQ(m.picMain->childAt(gap), nullptr);
+    QTest::mouseMove(m.picMain, gap);
     for (int i = 0; i < 10; ++i)
         EXPECT_FALSE(m.lblCaptions[i]->font().underline()) << i;
 }
@@ -189,7 +195,7 @@ TEST_F(MainWindow, MenusAndPromotionOpenTheirPages)
     m.mnuOnline->trigger();
     m.mnuVisit->trigger();
     m.mnuUpdate->trigger();
-    m.lblURL_Click();
+    click(m.lblURL);
     const QString base = QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=");
     EXPECT_EQ(desk.openedUrls, (QStringList{base + "help-web-page", base + "home-page",
                                             base + "download-web-page", base + "home-page"}));
@@ -206,9 +212,10 @@ TEST_F(MainWindow, AboutBoxShowsModallyAndOkUnloadsIt)
         "Vorlaine Love Test is a comprehensive compatibility suite. It includes compatibility reports for two "
         "people based on Western Sun Sign Zodiac, Moon Sign Compatibility, Vedic Astrology, Chinese Zodiac and "
         "Numerology.")));
-    a.lblHomePage_Click();
-    EXPECT_EQ(desk.openedUrls.size(), 1);
-    a.cmdOK_Click();
+    click(a.lblHomePage);
+    EXPECT_EQ(desk.openedUrls,
+              QStringList{QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=home-page")});
+    click(a.cmdOK);
     EXPECT_FALSE(forms::isLoaded<frmAbout>());
 }
 
@@ -217,10 +224,10 @@ TEST_F(MainWindow, ExitUnloadsAnOpenReportWindowAndReleasesItsHook)
     auto& report = static_cast<ReportWindow&>(forms::get("frmSaveZodiac"));
     RichTextBox* box = report.RTB;
     ASSERT_TRUE(IsRichTextLinksHooked(box));
-    mdi().cmdCallMainForm_Click(5);
+    click(mdi().cmdCallMainForm[5]);
     forms::get("frmSaveZodiac");
     box = static_cast<ReportWindow&>(forms::get("frmSaveZodiac")).RTB;
-    mdi().cmdExit_Click();
+    click(mdi().cmdExit);
     EXPECT_EQ(exitCalls, 1);
     EXPECT_FALSE(forms::isLoaded("frmSaveZodiac"));
     EXPECT_FALSE(forms::isLoaded("frmMainZodiac"));

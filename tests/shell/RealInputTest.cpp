@@ -68,16 +68,6 @@ protected:
         return t;
     }
 
-    // Alt+letter on the focus widget, then a letter in the menu it opens.
-    static void menuKeys(QWidget* focus, Qt::Key menuKey, Qt::Key itemKey)
-    {
-        QTest::keyClick(focus, menuKey, Qt::AltModifier);
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr) << "no menu opened";
-        QTest::keyClick(popup, itemKey);
-        QCoreApplication::processEvents();
-    }
-
     // A click that goes through the window system, as a user's does, so a
     // window blocked by a modal one never sees it.
     static void realClick(QWidget* w)

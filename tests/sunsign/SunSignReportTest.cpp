@@ -2,7 +2,9 @@
 #include "frmSunSign.h"
 #include "modSunSign.h"
 
+#include "ClickLabel.h"
 #include "Forms.h"
+#include "MDI.h"
 #include "QtDesktop.h"
 #include "RichTextBox.h"
 #include "ReportFiles.h"
@@ -10,11 +12,16 @@
 #include "modRTB.h"
 
 #include <QDir>
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -43,17 +50,21 @@ protected:
         s.SunSignF = "Leo";
     }
 
+    // The report, opened with the result window's Save button.
     frmSaveZodiac& openReport()
     {
-        forms::get<frmSunSign>().cmdSave_Click();
+        QTest::mouseClick(forms::get<frmSunSign>().cmdSave, Qt::LeftButton);
+        EXPECT_TRUE(forms::isLoaded<frmSaveZodiac>());
         return forms::get<frmSaveZodiac>();
     }
+
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
     QString save(frmSaveZodiac& r, const QString& name)
     {
         const QString path = tmp.filePath(name);
         desk.fileAnswers = {path};
-        r.cmdSave_Click();
+        click(r.cmdSave);
         return path;
     }
 };
@@ -159,7 +170,7 @@ TEST_F(SunSignReport, CancelWritesNothingAndSaysNothing)
 {
     frmSaveZodiac& r = openReport();
     desk.fileAnswers = {QString()};
-    r.cmdSave_Click();
+    click(r.cmdSave);
     EXPECT_TRUE(desk.messages.empty());
     EXPECT_TRUE(QDir(tmp.path()).entryList(QDir::Files).filter(QStringLiteral("report")).isEmpty());
 }
@@ -173,7 +184,7 @@ TEST_F(SunSignReport, FailedWriteIsReportedAndNothingIsLeftBehind)
                                tmp.filePath(QStringLiteral("taken.rtf"))}) {
         desk.messages.clear();
         desk.fileAnswers = {bad};
-        r.cmdSave_Click();
+        click(r.cmdSave);
         ASSERT_EQ(desk.messages.size(), 1u) << bad.toStdString();
         EXPECT_EQ(desk.messages[0].icon, platform::MsgIcon::Critical);
         EXPECT_EQ(desk.messages[0].title, QStringLiteral("Vorlaine Love Test"));
@@ -207,7 +218,7 @@ TEST_F(SunSignReport, PrintCollapsesTheSelectionAndPrintsTheWholeReport)
     frmSaveZodiac& r = openReport();
     r.RTB->setSelStart(30);
     r.RTB->setSelLength(40);
-    r.cmdPrint_Click();
+    click(r.cmdPrint);
     EXPECT_EQ(r.RTB->SelLength(), 0);
     EXPECT_EQ(r.RTB->SelStart(), 30);
     ASSERT_EQ(pdf.printedPlainText.size(), 1);
@@ -223,7 +234,7 @@ TEST_F(SunSignReport, WithoutAPrinterPrintDoesNothing)
 {
     desk.hasPrinter = false;
     frmSaveZodiac& r = openReport();
-    r.cmdPrint_Click();
+    click(r.cmdPrint);
     EXPECT_TRUE(desk.printedPlainText.isEmpty());
     EXPECT_TRUE(desk.messages.empty());
 }
@@ -241,11 +252,47 @@ TEST_F(SunSignReport, FooterLinksOpenWhileLoadedAndAreReleasedOnUnload)
     frmSaveZodiac& r = openReport();
     RichTextBox* box = r.RTB;
     EXPECT_TRUE(IsRichTextLinksHooked(box));
-    r.Label1_Click();
-    r.Label14_Click();
-    EXPECT_EQ(desk.openedUrls.size(), 2);
+    click(r.Label1);
+    click(r.Label14);
+    const QString home = QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=home-page");
+    EXPECT_EQ(desk.openedUrls, (QStringList{home, home}));
     r.Unload();
     EXPECT_FALSE(IsRichTextLinksHooked(box));
+}
+
+TEST_F(SunSignReport, WhileTheReportWaitsItsKeysSaveAndPrintIt)
+{
+    struct HideAfter {
+        ~HideAfter() { mdi().hide(); } // the other tests run without it
+    } hideAfter;
+    ASSERT_TRUE(showActiveMainWindow());
+    frmSunSign& result = forms::get<frmSunSign>();
+    result.Show();
+    QCoreApplication::processEvents();
+    const QString path = tmp.filePath(QStringLiteral("keys.rtf"));
+    desk.fileAnswers = {path};
+    forms::setModalLoops(true);
+    bool saved = false, printed = false, leftOpen = false;
+    QTimer::singleShot(0, [&] {
+        // The buttons' own keys, pressed where the report has the focus; the
+        // result window's Alt+S waits behind the report.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        printed = QTest::qWaitFor([&] { return desk.printedPlainText.size() == 1; }, 2000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        saved = QTest::qWaitFor([&] { return QFileInfo::exists(path); }, 2000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        // Left open, the report would keep the click below waiting.
+        leftOpen = forms::isLoaded<frmSaveZodiac>();
+        forms::unload<frmSaveZodiac>();
+    });
+    click(result.cmdSave); // returns when the report is gone
+    forms::setModalLoops(false);
+    EXPECT_TRUE(printed);
+    EXPECT_TRUE(saved);
+    EXPECT_FALSE(leftOpen);
+    EXPECT_EQ(desk.dialogs.size(), 1u);
+    EXPECT_TRUE(desk.messages.empty());
+    EXPECT_TRUE(forms::isLoaded<frmSunSign>());
 }
 
 namespace {
@@ -283,7 +330,7 @@ TEST_F(SunSignReport, LinkStylingStaysOnScreenAndOutOfTheSavedAndPrintedReport)
 
     const QString path = tmp.filePath(QStringLiteral("colours.rtf"));
     colours.fileAnswers = {path};
-    r.cmdSave_Click();
+    click(r.cmdSave);
     const QString html = run(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
     ASSERT_FALSE(html.isEmpty()) << "unrtf could not read the file";
     EXPECT_FALSE(html.contains(QStringLiteral("#0000ff"), Qt::CaseInsensitive));
@@ -294,7 +341,7 @@ TEST_F(SunSignReport, LinkStylingStaysOnScreenAndOutOfTheSavedAndPrintedReport)
         saved << it.next().captured(1);
     EXPECT_EQ(saved, (QSet<QString>{QStringLiteral("#000000"), QStringLiteral("#008080")}));
 
-    r.cmdPrint_Click();
+    click(r.cmdPrint);
     EXPECT_EQ(colours.printedFooterColours, (QSet<QRgb>{QColor(0, 0, 0).rgb(), QColor(0, 128, 128).rgb()}));
     // The box on screen keeps its links.
     EXPECT_TRUE(footerColours(*r.RTB->document()).contains(QColor(0, 0, 255).rgb()));

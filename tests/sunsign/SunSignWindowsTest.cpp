@@ -3,6 +3,7 @@
 #include "frmSunSign.h"
 #include "modSunSign.h"
 
+#include "ClickLabel.h"
 #include "Forms.h"
 #include "MDI.h"
 #include "ShellFixture.h"
@@ -31,11 +32,27 @@ protected:
         ShellFixture::SetUp();
         modSunSign::state() = modSunSign::State{};
     }
+    void TearDown() override
+    {
+        ShellFixture::TearDown();
+        mdi().hide(); // as the tests that never show it expect
+    }
 
+    // The input window, opened with the main window's "Zodiac" launcher.
     frmMainZodiac& input()
     {
-        mdi().cmdCallMainForm_Click(5);
+        QTest::mouseClick(mdi().cmdCallMainForm[5], Qt::LeftButton);
         return forms::get<frmMainZodiac>();
+    }
+
+    // The input window in the main window shown and active, where the keys
+    // and the focus go as they do for a user.
+    frmMainZodiac& shownInput()
+    {
+        EXPECT_TRUE(showActiveMainWindow());
+        frmMainZodiac& w = input();
+        QCoreApplication::processEvents();
+        return w;
     }
 
     static void pick(QComboBox* box, const QString& text)
@@ -48,7 +65,7 @@ protected:
     static void person(QLineEdit* name, QComboBox* m, QComboBox* d, QComboBox* y, const QString& n,
                        const QString& month, const QString& day, const QString& year)
     {
-        name->setText(n);
+        QTest::keyClicks(name, n);
         pick(m, month);
         pick(d, day);
         pick(y, year);
@@ -60,7 +77,7 @@ protected:
         frmMainZodiac& w = input();
         person(w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM, "Asha", mMonth, mDay, "1990");
         person(w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF, "Ben", fMonth, fDay, "1988");
-        w.cmdSunSign_Click();
+        QTest::mouseClick(w.cmdSunSign, Qt::LeftButton);
         return forms::get<frmSunSign>();
     }
 };
@@ -136,8 +153,11 @@ TEST_F(SunSignWindows, ValidationStopsAtTheFirstFailureInOrder)
         frmMainZodiac& w = input();
         person(w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM, c.nameM, c.monthM, c.dayM, c.yearM);
         person(w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF, c.nameF, c.monthF, c.dayF, c.yearF);
-        const bool ok = w.ValidateZodiacInput();
+        QTest::mouseClick(w.cmdSunSign, Qt::LeftButton);
+        // Accepted entries move on to the result.
+        const bool ok = forms::isLoaded<frmSunSign>();
         EXPECT_EQ(ok, c.message.isEmpty()) << c.name;
+        EXPECT_EQ(forms::isLoaded<frmMainZodiac>(), !ok) << c.name;
         if (c.message.isEmpty()) {
             EXPECT_TRUE(desk.messages.empty()) << c.name;
             continue;
@@ -151,19 +171,22 @@ TEST_F(SunSignWindows, ValidationStopsAtTheFirstFailureInOrder)
 
 TEST_F(SunSignWindows, MissingNameMovesTheFocusToItsBox)
 {
-    frmMainZodiac& w = input();
-    w.Show();
-    w.activateWindow();
-    w.txtNameM->setText("Asha");
+    // The button's key, Alt+Z, presses it without taking the focus.
+    frmMainZodiac& w = shownInput();
+    QTest::keyClicks(w.txtNameM, QStringLiteral("Asha"));
     w.cboYearF->setFocus();
-    w.cmdSunSign_Click();
+    QTest::keyClick(w.cboYearF, Qt::Key_Z, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desk.messages.size() == 1; }, 2000));
+    EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Partner's Name"));
     EXPECT_EQ(w.window()->focusWidget(), w.txtNameF);
     // A refused date leaves the focus where it was.
-    w.txtNameF->setText("Ben");
+    QTest::keyClicks(w.txtNameF, QStringLiteral("Ben"));
     pick(w.cboMonthM, "June");
     pick(w.cboDateM, "31");
     w.cboYearF->setFocus();
-    w.cmdSunSign_Click();
+    QTest::keyClick(w.cboYearF, Qt::Key_Z, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desk.messages.size() == 2; }, 2000));
+    EXPECT_EQ(desk.messages[1].text, QStringLiteral("Please Enter Correct Date Or Month !"));
     EXPECT_EQ(w.window()->focusWidget(), w.cboYearF);
     EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
     EXPECT_FALSE(forms::isLoaded<frmSunSign>());
@@ -174,7 +197,7 @@ TEST_F(SunSignWindows, CheckStoresTrimmedEntriesAndMovesToTheResult)
     frmMainZodiac& w = input();
     person(w.txtNameM, w.cboMonthM, w.cboDateM, w.cboYearM, "  Asha Rao ", "January", "19", "1990");
     person(w.txtNameF, w.cboMonthF, w.cboDateF, w.cboYearF, "   ", "January", "20", "1988");
-    w.cmdSunSign_Click();
+    QTest::mouseClick(w.cmdSunSign, Qt::LeftButton);
     const auto& s = modSunSign::state();
     EXPECT_EQ(s.NameM, "Asha Rao");
     EXPECT_EQ(s.NameF, "");
@@ -191,9 +214,10 @@ TEST_F(SunSignWindows, CheckStoresTrimmedEntriesAndMovesToTheResult)
 
 TEST_F(SunSignWindows, ExitFromTheInputWindowShowsThePanel)
 {
-    frmMainZodiac& w = input();
+    // Alt+F, X.
+    frmMainZodiac& w = shownInput();
     EXPECT_FALSE(WelcomePanelVisible());
-    w.mnuExit_Click();
+    menuKeys(w.txtNameM, Qt::Key_F, Qt::Key_X);
     EXPECT_FALSE(forms::isLoaded<frmMainZodiac>());
     EXPECT_TRUE(WelcomePanelVisible());
     EXPECT_EQ(exitCalls, 0);
@@ -261,8 +285,7 @@ TEST_F(SunSignWindows, TabsBringTheirPageToTheFront)
 {
     frmSunSign& r = check("March", "25", "July", "25");
     for (int tab : {2, 3, 3, 1, 2}) {
-        r.TS->setCurrentIndex(tab - 1);
-        r.TS_Click();
+        QTest::mouseClick(r.TS, Qt::LeftButton, {}, r.TS->tabRect(tab - 1).center());
         EXPECT_EQ(r.FrontPage(), tab);
     }
     // Only the compatibility page carries the Save button.
@@ -272,7 +295,7 @@ TEST_F(SunSignWindows, TabsBringTheirPageToTheFront)
 TEST_F(SunSignWindows, BackGivesAFreshInputWindow)
 {
     frmSunSign& r = check("March", "25", "July", "25");
-    r.cmdBack_Click();
+    QTest::mouseClick(r.cmdBack, Qt::LeftButton);
     EXPECT_FALSE(forms::isLoaded<frmSunSign>());
     ASSERT_TRUE(forms::isLoaded<frmMainZodiac>());
     frmMainZodiac& w = forms::get<frmMainZodiac>();
@@ -284,8 +307,12 @@ TEST_F(SunSignWindows, BackGivesAFreshInputWindow)
 
 TEST_F(SunSignWindows, ExitFromTheResultDoesNotEndTheProgram)
 {
+    ASSERT_TRUE(showActiveMainWindow());
     frmSunSign& r = check("March", "25", "July", "25");
-    r.mnuExit_Click();
+    QCoreApplication::processEvents();
+    // Alt+F, X.
+    r.TS->setFocus();
+    menuKeys(r.TS, Qt::Key_F, Qt::Key_X);
     EXPECT_FALSE(forms::isLoaded<frmSunSign>());
     EXPECT_TRUE(WelcomePanelVisible());
     EXPECT_EQ(exitCalls, 0);
@@ -296,8 +323,8 @@ TEST_F(SunSignWindows, HelpItemsAndLinksOpenTheirPages)
     frmSunSign& r = check("March", "25", "July", "25");
     r.mnuOnline->trigger();
     r.mnuUpdate->trigger();
-    r.lblHyperlink_Click();
-    r.Label24_Click();
+    QTest::mouseClick(r.lblHyperlink, Qt::LeftButton);
+    QTest::mouseClick(r.Label24, Qt::LeftButton);
     const QString base = QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=");
     EXPECT_EQ(desk.openedUrls, (QStringList{base + "help-web-page", base + "download-web-page", base + "home-page",
                                             base + "home-page"}));
@@ -305,10 +332,20 @@ TEST_F(SunSignWindows, HelpItemsAndLinksOpenTheirPages)
     EXPECT_TRUE(forms::isLoaded("frmAbout"));
 }
 
+TEST_F(SunSignWindows, InputWindowLinksOpenTheHomePage)
+{
+    frmMainZodiac& w = input();
+    QTest::mouseClick(w.Label14, Qt::LeftButton);
+    QTest::mouseClick(w.Label3, Qt::LeftButton);
+    const QString home = QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=home-page");
+    EXPECT_EQ(desk.openedUrls, (QStringList{home, home}));
+    EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
+}
+
 TEST_F(SunSignWindows, SaveOpensTheReportModally)
 {
     frmSunSign& r = check("March", "25", "July", "25");
-    r.cmdSave_Click();
+    QTest::mouseClick(r.cmdSave, Qt::LeftButton);
     ASSERT_TRUE(forms::isLoaded<frmSaveZodiac>());
     EXPECT_TRUE(forms::get<frmSaveZodiac>().isShownModal());
 }

@@ -6,7 +6,8 @@
 #include "Settings.h"
 #include "TestWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTest>
 
 int ShellFixture::exitCalls = 0;
 
@@ -32,4 +33,24 @@ void ShellFixture::TearDown()
         forms::unload(f->formName());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     platform::settings::useFileForTests({});
+}
+
+bool showActiveMainWindow()
+{
+    MDI& m = mdi();
+    m.resize(1400, 900);
+    m.show();
+    m.activateWindow();
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &m; }, 500))
+        QApplication::setActiveWindow(&m);
+    return QApplication::activeWindow() == &m;
+}
+
+void menuKeys(QWidget* focus, Qt::Key menuKey, Qt::Key itemKey)
+{
+    QTest::keyClick(focus, menuKey, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "no menu opened";
+    QTest::keyClick(popup, itemKey);
+    QCoreApplication::processEvents();
 }

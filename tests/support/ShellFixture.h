@@ -3,6 +3,9 @@
 #include "FakeDesktop.h"
 
 #include <QTemporaryDir>
+#include <Qt>
+
+class QWidget;
 
 #include <gtest/gtest.h>
 
@@ -18,3 +21,12 @@ protected:
     FakeDesktop desk;
     QTemporaryDir tmp;
 };
+
+// Shows the main window and makes it the active window, as a user's click
+// on it would, so that keys and the focus go where they go for a user. The
+// test screen does not always report a window that was hidden and shown
+// again as active, so the application is told directly.
+bool showActiveMainWindow();
+
+// Alt+letter on the focus widget, then a letter in the menu it opens.
+void menuKeys(QWidget* focus, Qt::Key menuKey, Qt::Key itemKey);
