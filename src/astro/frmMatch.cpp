@@ -181,16 +181,15 @@ frmMatch::frmMatch() : InputWindow(FormName)
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    // The key filters. Ctrl with a letter is left to the box (copy, paste),
-    // so pasted text can get in; the checks look at the boxes again.
+    // The key filters. Ctrl with a letter types its control code, refused
+    // like any other; a paste by Shift+Insert or the context menu still gets
+    // in, so the checks look at the coordinate boxes again.
     for (const Person* p : {&male_, &female_}) {
         for (QLineEdit* box : {p->name, p->city, p->state, p->country})
-            keyfilter::install(box, keyfilter::Accepts::Letters, keyfilter::CtrlKeys::EditBox,
-                               [this](QLineEdit* b) { LetterBox_Refused(b); });
+            keyfilter::install(box, keyfilter::Accepts::Letters, [this](QLineEdit* b) { LetterBox_Refused(b); });
         for (QLineEdit* box : {p->latDegrees, p->latMinutes, p->lonDegrees, p->lonMinutes}) {
             box->setMaxLength(3);
-            keyfilter::install(box, keyfilter::Accepts::Digits, keyfilter::CtrlKeys::EditBox,
-                               [this](QLineEdit* b) { DigitBox_Refused(b); });
+            keyfilter::install(box, keyfilter::Accepts::Digits, [this](QLineEdit* b) { DigitBox_Refused(b); });
         }
     }
 

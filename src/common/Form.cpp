@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ApplicationKeys.h"
 #include "Forms.h"
 #include "MenuFont.h"
 
@@ -74,6 +75,7 @@ Form::Form(const char* formName, Kind kind)
     : name_(formName), kind_(kind)
 {
     installPlainTextLabels();
+    InstallApplicationKeys();
     setObjectName(QString::fromLatin1(formName));
     if (kind_ == Kind::Dialog)
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -9,6 +9,8 @@ namespace keyfilter {
 
 namespace {
 
+constexpr const char* FilteredProperty = "keyFilter";
+
 bool accepted(char16_t c, Accepts accepts)
 {
     if (c == 8 || c == 127)
@@ -36,9 +38,10 @@ bool allEditing(const QString& text)
 
 class Filter : public QObject {
 public:
-    Filter(QLineEdit* box, Accepts accepts, CtrlKeys ctrl, std::function<void(QLineEdit*)> refused)
-        : QObject(box), box_(box), accepts_(accepts), ctrl_(ctrl), refused_(std::move(refused))
+    Filter(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused)
+        : QObject(box), box_(box), accepts_(accepts), refused_(std::move(refused))
     {
+        box->setProperty(FilteredProperty, true);
         box->installEventFilter(this);
     }
 
@@ -64,9 +67,6 @@ private:
             return false; // arrows, Home, Delete...: nothing typed
         const auto mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
-            // Ctrl alone never types a character into the box.
-            if (ctrl_ == CtrlKeys::EditBox)
-                return false;
             const char16_t c = text.at(0).unicode();
             const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
             // The code Ctrl with a letter types, whatever text the platform
@@ -109,15 +109,19 @@ private:
 
     QLineEdit* box_;
     Accepts accepts_;
-    CtrlKeys ctrl_;
     std::function<void(QLineEdit*)> refused_;
 };
 
 } // namespace
 
-void install(QLineEdit* box, Accepts accepts, CtrlKeys ctrl, std::function<void(QLineEdit*)> refused)
+void install(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused)
 {
-    new Filter(box, accepts, ctrl, std::move(refused));
+    new Filter(box, accepts, std::move(refused));
+}
+
+bool isFiltered(const QWidget* box)
+{
+    return box && box->property(FilteredProperty).toBool();
 }
 
 } // namespace keyfilter

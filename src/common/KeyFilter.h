@@ -3,6 +3,7 @@
 #include <functional>
 
 class QLineEdit;
+class QWidget;
 
 // The key filter of the input windows' text boxes. It judges the text that an
 // event would put into its box, whatever the modifiers: the text of a key
@@ -16,14 +17,15 @@ namespace keyfilter {
 // take backspace (8) and its Ctrl form (127).
 enum class Accepts { Letters, Digits };
 
-// Ctrl with a letter, in a box: either it types its control code (Ctrl+V is
-// 22), judged like any other character and so refused, or it is one of the
-// box's own editing keys (copy, paste, undo), which type nothing and pass.
-enum class CtrlKeys { TypeCodes, EditBox };
-
 // Filters box from now on; refused runs once for every refused event, after
 // the text has been thrown away. It shows the box's message; a failure in it
-// is ignored.
-void install(QLineEdit* box, Accepts accepts, CtrlKeys ctrl, std::function<void(QLineEdit*)> refused);
+// is ignored. Ctrl with a letter types its control code (Ctrl+V is 22), which
+// is judged like any other character and so refused: the box's own Ctrl
+// editing keys (copy, paste, undo, select all) do nothing in a filtered box.
+// Shift+Insert and the context menu still paste.
+void install(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused);
+
+// Whether box has a filter, which then judges every key typed into it.
+bool isFiltered(const QWidget* box);
 
 } // namespace keyfilter

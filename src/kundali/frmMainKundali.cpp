@@ -331,12 +331,10 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
         return [message](QLineEdit*) { desktop().MsgBox(message, MsgButtons::OK, MsgIcon::Critical); };
     };
     for (QLineEdit* b : {txtMName, txtFName})
-        keyfilter::install(b, keyfilter::Accepts::Letters, keyfilter::CtrlKeys::TypeCodes,
-                           refusedWith(OnlyCharactersMessage));
+        keyfilter::install(b, keyfilter::Accepts::Letters, refusedWith(OnlyCharactersMessage));
     for (QLineEdit* b : {txtMZoneHour, txtMZoneMinute, txtMLD, txtMLM, txtMLoD, txtMLoM, txtFZoneHour, txtFZoneMinute,
                          txtFLD, txtFLM, txtFLoD, txtFLoM})
-        keyfilter::install(b, keyfilter::Accepts::Digits, keyfilter::CtrlKeys::TypeCodes,
-                           refusedWith(OnlyNumbersMessage));
+        keyfilter::install(b, keyfilter::Accepts::Digits, refusedWith(OnlyNumbersMessage));
 
     const QWidget* order[] = {
         txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD, txtMLoM,

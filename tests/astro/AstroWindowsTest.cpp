@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -206,6 +207,14 @@ protected:
     }
 
     static QWidget* focus(const frmMatch& w) { return w.window()->focusWidget(); }
+
+    // The sixteen filtered boxes: the eight letter boxes, then the eight
+    // digit boxes.
+    static std::array<QLineEdit*, 16> filteredBoxes(const frmMatch& w)
+    {
+        return {w.txtMName, w.txtMCity, w.txtMState, w.txtMCountry, w.txtFName, w.txtFCity, w.txtFState, w.txtFCountry,
+                w.txtMLD,   w.txtMLM,   w.txtMLoD,   w.txtMLoM,     w.txtFLD,   w.txtFLM,   w.txtFLoD,   w.txtFLoM};
+    }
 
     // The caption label in front of a value label: same row, to its left.
     static QString captionOf(const QLabel* value)
@@ -566,7 +575,7 @@ TEST_F(AstroWindows, PastedTextInACoordinateBoxGetsThatBoxsMessage)
         box->clear();
         box->setFocus();
         QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
         ASSERT_EQ(box->text(), QString::fromUtf8(c.pasted)) << "the paste gets past the key filter";
         ASSERT_TRUE(desk.messages.empty());
         w.cboMSS->setFocus();
@@ -578,6 +587,75 @@ TEST_F(AstroWindows, PastedTextInACoordinateBoxGetsThatBoxsMessage)
         EXPECT_FALSE(forms::isLoaded<frmReport>());
         EXPECT_EQ(box->text(), QString::fromUtf8(c.pasted)) << "the entry stays as it was";
     }
+}
+
+TEST_F(AstroWindows, TheControlCodesAreRefusedInEveryBoxButPastesGetIn)
+{
+    frmMatch& w = launch();
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    // Ctrl+V, Ctrl+C, Ctrl+A, Ctrl+X, Ctrl+Z and Enter type codes 22, 3, 1,
+    // 24, 26 and 13.
+    const Key keys[] = {{Qt::Key_V, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
+                        {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
+                        {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier},
+                        {Qt::Key_Return, Qt::NoModifier},  {Qt::Key_Enter, Qt::KeypadModifier}};
+    int i = 0;
+    for (QLineEdit* box : filteredBoxes(w)) {
+        SCOPED_TRACE(i++);
+        const bool letters = i <= 8;
+        const QString message = letters ? QStringLiteral("Please enter only letters") : QStringLiteral("Please enter only numbers");
+        const QString start = letters ? QStringLiteral("Ab") : QStringLiteral("1");
+        QApplication::clipboard()->setText(letters ? QStringLiteral("12-ab") : QStringLiteral("-5x"));
+        box->setText(start);
+        box->setFocus();
+        box->selectAll();
+        desk.messages.clear();
+        for (const Key& k : keys)
+            QTest::keyClick(box, k.key, k.modifiers);
+        EXPECT_EQ(box->text(), start);
+        EXPECT_EQ(box->selectedText(), start) << "Ctrl+X and Ctrl+Z left the box as it was";
+        ASSERT_EQ(desk.messages.size(), std::size(keys));
+        for (const auto& m : desk.messages) {
+            EXPECT_EQ(m.text, message);
+            EXPECT_EQ(m.icon, MsgIcon::Critical);
+        }
+        // Typed letters and digits still go in.
+        desk.messages.clear();
+        box->end(false);
+        QTest::keyClick(box, letters ? Qt::Key_C : Qt::Key_2);
+        QTest::keyClick(box, letters ? 'D' : '3', letters ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(box->text(), start + (letters ? QStringLiteral("cD") : QStringLiteral("23")));
+        EXPECT_TRUE(desk.messages.empty());
+    }
+
+    // Text that is not typed is not filtered: a paste by Shift+Insert and
+    // one from the context menu get in.
+    QApplication::clipboard()->setText(QStringLiteral("12-ab"));
+    w.txtMName->setText(QStringLiteral("Ab"));
+    w.txtMName->end(false);
+    w.txtMName->setFocus();
+    QTest::keyClick(w.txtMName, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(w.txtMName->text(), QStringLiteral("Ab12-ab"));
+    w.txtFLD->clear();
+    w.txtFLD->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("-5x"));
+    QContextMenuEvent menuAt(QContextMenuEvent::Mouse, QPoint(5, 5), w.txtFLD->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(w.txtFLD, &menuAt);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Paste")))
+            paste = a;
+    ASSERT_NE(paste, nullptr);
+    ASSERT_TRUE(paste->isEnabled());
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(w.txtFLD->text(), QStringLiteral("-5x"));
+    EXPECT_TRUE(desk.messages.empty());
 }
 
 TEST_F(AstroWindows, KeyFiltersRefuseCharacterByCharacter)
@@ -650,9 +728,7 @@ TEST_F(AstroWindows, ComposedAndAltTypedCharactersGetTheBoxsMessage)
 {
     frmMatch& w = launch();
     int i = 0;
-    for (QLineEdit* box : {w.txtMName, w.txtMCity, w.txtMState, w.txtMCountry, w.txtFName, w.txtFCity, w.txtFState,
-                           w.txtFCountry, w.txtMLD, w.txtMLM, w.txtMLoD, w.txtMLoM, w.txtFLD, w.txtFLM, w.txtFLoD,
-                           w.txtFLoM}) {
+    for (QLineEdit* box : filteredBoxes(w)) {
         SCOPED_TRACE(i++);
         const bool letters = i <= 8;
         const QString kept = letters ? QStringLiteral("ab") : QStringLiteral("12");

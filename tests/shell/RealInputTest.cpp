@@ -1,11 +1,16 @@
 // The shared window pieces under real key presses, clicks and pointer moves,
 // with the modal loops on where modality is the point.
+#include "InputMethod.h"
 #include "MDI.h"
 #include "TestWindow.h"
 #include "frmAbout.h"
+#include "frmMainKundali.h"
+#include "frmMainMoonSigncompatibility.h"
+#include "frmMainNumerology.h"
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
 #include "frmSunSign.h"
+#include "frmmainChinese.h"
 #include "modSunSign.h"
 
 #include "ClickLabel.h"
@@ -32,6 +37,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -152,6 +160,42 @@ protected:
             (*steps)[i]();
             inTurn(steps, over, i + 1);
         });
+    }
+
+    template <class Window>
+    static Window& launch(int launcher)
+    {
+        QTest::mouseClick(mdi().cmdCallMainForm[static_cast<std::size_t>(launcher)], Qt::LeftButton);
+        QCoreApplication::processEvents();
+        return forms::get<Window>();
+    }
+
+    // A key as the window system delivers it: to the focus widget of the
+    // active window, shortcuts first.
+    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWindow* active = QGuiApplication::focusWindow();
+        ASSERT_NE(active, nullptr);
+        QTest::keyClick(active, k, mods);
+        QCoreApplication::processEvents();
+    }
+
+    static void focusOn(QWidget* w)
+    {
+        w->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), w);
+    }
+
+    // What the program did: its messages, then its loaded windows.
+    std::string outcome() const
+    {
+        QStringList out;
+        for (const auto& m : desk.messages)
+            out << QStringLiteral("message: ") + m.text;
+        for (Form* f : forms::loaded())
+            out << QString::fromStdString(f->formName()) + (f->isVisible() ? QString() : QStringLiteral(" (hidden)"));
+        return out.join(QStringLiteral("; ")).toStdString();
     }
 
     // Runs check while a modal show waits, then ends the modal window.
@@ -515,6 +559,59 @@ TEST_F(RealInput, TheAboutBoxAndAMessageBoxHandTheKeysBack)
     EXPECT_EQ(exitCalls, 0);
 }
 
+TEST_F(RealInput, EscapeClosesTheAboutBoxAndTheFocusComesBack)
+{
+    MDI& m = mdi();
+    struct Opener {
+        const char* window;
+        std::function<QWidget*()> open; // the window shown, the focus in it
+    };
+    const Opener openers[] = {
+        {"Kundali input",
+         [] {
+             QTest::mouseClick(mdi().cmdCallMainForm[1], Qt::LeftButton);
+             return static_cast<QWidget*>(forms::get<frmMainKundali>().txtMCity);
+         }},
+        {"sun-sign result", [] { return static_cast<QWidget*>(sunSignResult("April", "August").TS); }},
+    };
+    for (const Opener& o : openers) {
+        SCOPED_TRACE(o.window);
+        QWidget* before = o.open();
+        before->setFocus();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), before);
+        QWidget* window = activeChild();
+        ASSERT_TRUE(window->isAncestorOf(before));
+
+        forms::setModalLoops(true);
+        bool wasModal = false, hadTheKeys = false, closed = false;
+        QTimer::singleShot(0, [&] {
+            frmAbout& a = forms::get<frmAbout>();
+            wasModal = QGuiApplication::modalWindow() == a.windowHandle();
+            // The test screen hands the activation back to the main window
+            // as the menu closes, after the box has shown; a window manager
+            // leaves it with the box.
+            QTest::qWait(20);
+            a.activateWindow();
+            hadTheKeys = QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == a.windowHandle(); });
+            // Through the window system, to whatever has the focus there.
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            closed = !forms::isLoaded<frmAbout>();
+            if (!closed)
+                a.Unload();
+        });
+        menuKeys(before, Qt::Key_H, Qt::Key_A); // returns when the box is gone
+        forms::setModalLoops(false);
+        EXPECT_TRUE(wasModal);
+        EXPECT_TRUE(hadTheKeys);
+        EXPECT_TRUE(closed);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m));
+        EXPECT_EQ(activeChild(), window);
+        EXPECT_EQ(QApplication::focusWidget(), before);
+    }
+    EXPECT_EQ(exitCalls, 0);
+}
+
 TEST_F(RealInput, AltEEndsTheProgramOnlyWhileNoTestWindowIsActive)
 {
     MDI& m = mdi();
@@ -566,4 +663,241 @@ TEST_F(RealInput, WithNoTestWindowAltFThenXEndsTheProgram)
     m.cmdExit->setFocus();
     menuKeys(m.cmdExit, Qt::Key_F, Qt::Key_X);
     EXPECT_EQ(exitCalls, 1);
+}
+
+// Keys that every window shares: Alt and Meta keys that no shortcut takes
+// type nothing into a text box, and Enter presses the focused button.
+
+TEST_F(RealInput, AltAndMetaKeysTypeNothingIntoTheUnfilteredBoxes)
+{
+    struct Boxes {
+        const char* window;
+        std::function<QList<QLineEdit*>()> open;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    };
+
+    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> altEAndX = {
+        {Qt::Key_E, Qt::AltModifier},
+        {Qt::Key_X, Qt::AltModifier},
+        {Qt::Key_E, Qt::AltModifier | Qt::ShiftModifier},
+        {Qt::Key_X, Qt::MetaModifier},
+        {Qt::Key_E, Qt::AltModifier | Qt::ControlModifier},
+        {Qt::Key_5, Qt::AltModifier},
+    };
+    const Boxes windows[] = {
+        {"numerology",
+         [] {
+             auto& w = launch<frmMainNumerology>(4);
+             return QList<QLineEdit*>{w.txtMF, w.txtMM, w.txtML, w.txtFF, w.txtFM, w.txtFL};
+         },
+         altEAndX},
+        {"sun sign",
+         [] {
+             auto& w = launch<frmMainZodiac>(5);
+             return QList<QLineEdit*>{w.txtNameM, w.txtNameF};
+         },
+         altEAndX},
+        {"moon sign",
+         [] {
+             auto& w = launch<frmMainMoonSigncompatibility>(3);
+             return QList<QLineEdit*>{w.txtMName, w.txtFName, w.txtMCity, w.txtFCountry};
+         },
+         altEAndX},
+        {"Chinese",
+         [] {
+             auto& w = launch<frmmainChinese>(2);
+             return QList<QLineEdit*>{w.txtMaleName, w.txtFemaleName};
+         },
+         altEAndX},
+        // Alt+X is the Kundali window's Exit.
+        {"Kundali places",
+         [] {
+             auto& w = launch<frmMainKundali>(1);
+             return QList<QLineEdit*>{w.txtMCity, w.txtMState, w.txtMCountry, w.txtFCity, w.txtFState, w.txtFCountry};
+         },
+         {{Qt::Key_E, Qt::AltModifier}, {Qt::Key_Q, Qt::AltModifier}, {Qt::Key_X, Qt::MetaModifier}}},
+    };
+    for (const Boxes& win : windows) {
+        SCOPED_TRACE(win.window);
+        const QList<QLineEdit*> boxes = win.open();
+        for (QLineEdit* box : boxes) {
+            focusOn(box);
+            QTest::keyClicks(box, QStringLiteral("Ram"));
+            ASSERT_EQ(box->text(), QStringLiteral("Ram"));
+            const std::string before = outcome();
+            for (const auto& [k, mods] : win.keys)
+                key(k, mods);
+            EXPECT_EQ(box->text(), QStringLiteral("Ram"));
+            EXPECT_EQ(outcome(), before) << "no message, no window opened or closed";
+            EXPECT_EQ(QApplication::focusWidget(), box);
+            // Plain and shifted keys still type, and so does Alt+Backspace,
+            // the box's own undo.
+            key(Qt::Key_A);
+            QTest::keyClick(QGuiApplication::focusWindow(), 'M', Qt::ShiftModifier);
+            EXPECT_EQ(box->text(), QStringLiteral("RamaM"));
+            key(Qt::Key_Backspace, Qt::AltModifier);
+            EXPECT_NE(box->text(), QStringLiteral("RamaM"));
+        }
+        // A shortcut still takes its Alt key from the box.
+        key(Qt::Key_F, Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "Alt+F opened no menu";
+        popup->close();
+    }
+}
+
+TEST_F(RealInput, AltGrCharactersAndDeadKeysStillType)
+{
+    auto& w = launch<frmMainNumerology>(4);
+    focusOn(w.txtMF);
+    QWindow* window = QGuiApplication::focusWindow();
+    ASSERT_NE(window, nullptr);
+    // AltGr comes as a group switch, not as Alt: its characters arrive.
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_At, QStringLiteral("@"), Qt::GroupSwitchModifier);
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_E, QStringLiteral("\u20ac"), Qt::GroupSwitchModifier);
+    // A dead key then a letter: the input method commits the accented one.
+    compose(w.txtMF, QStringLiteral("\u00b4"), QStringLiteral("\u00e9"));
+    EXPECT_EQ(w.txtMF->text(), QStringLiteral("@\u20ac\u00e9"));
+    EXPECT_TRUE(desk.messages.empty());
+}
+
+TEST_F(RealInput, EnterOnAFocusedButtonDoesWhatAClickDoes)
+{
+    struct Case {
+        const char* button;
+        std::function<QPushButton*()> open; // the window ready, its button
+        const char* shows;                  // a line the outcome must hold
+    };
+    auto kundali = [] {
+        auto& w = launch<frmMainKundali>(1);
+        const std::pair<QLineEdit*, const char*> entries[] = {
+            {w.txtMName, "Ravi"}, {w.txtMZoneHour, "5"}, {w.txtMZoneMinute, "30"}, {w.txtMLD, "28"},
+            {w.txtMLM, "36"},     {w.txtMLoD, "77"},     {w.txtMLoM, "12"},        {w.txtMCity, "Delhi"},
+            {w.txtMState, "Delhi"}, {w.txtMCountry, "India"}, {w.txtFName, "Sita"}, {w.txtFZoneHour, "5"},
+            {w.txtFZoneMinute, "30"}, {w.txtFLD, "19"}, {w.txtFLM, "4"}, {w.txtFLoD, "72"}, {w.txtFLoM, "52"},
+            {w.txtFCity, "Mumbai"}, {w.txtFState, "Maharashtra"}, {w.txtFCountry, "India"}};
+        for (const auto& [box, text] : entries)
+            box->setText(QString::fromLatin1(text));
+        return &w;
+    };
+    const Case cases[] = {
+        {"Match Kundali", [&] { return kundali()->cmdCalculate; }, "frmVedicResult"},
+        {"Match Kundali on an empty window", [] { return launch<frmMainKundali>(1).cmdCalculate; },
+         "message: Please Enter Your Name"},
+        {"Kundali Exit", [&] { return kundali()->cmdExit; }, nullptr},
+        {"sun-sign check",
+         [] {
+             auto& w = launch<frmMainZodiac>(5);
+             w.txtNameM->setText(QStringLiteral("Asha"));
+             w.txtNameF->setText(QStringLiteral("Ben"));
+             return w.cmdSunSign;
+         },
+         "frmSunSign"},
+        {"Comprehensive Reading",
+         [] {
+             auto& w = launch<frmMainNumerology>(4);
+             for (QLineEdit* box : {w.txtMF, w.txtML, w.txtFF, w.txtFL})
+                 box->setText(QStringLiteral("Lee"));
+             for (QComboBox* list : {w.cboMD, w.cboMM, w.cboMY, w.cboFD, w.cboFM, w.cboFY})
+                 list->setCurrentIndex(0);
+             return w.cmdCR;
+         },
+         "frmSaveDocumentNumerology"},
+    };
+    const std::function<void(QPushButton*)> presses[] = {
+        [](QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); },
+        [](QPushButton* b) {
+            focusOn(b);
+            key(Qt::Key_Return);
+        },
+        [](QPushButton* b) {
+            focusOn(b);
+            key(Qt::Key_Enter, Qt::KeypadModifier);
+        },
+        [](QPushButton* b) {
+            focusOn(b);
+            key(Qt::Key_Space);
+        },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        std::string clicked;
+        for (std::size_t i = 0; i < std::size(presses); ++i) {
+            SCOPED_TRACE(i);
+            for (Form* f : forms::loaded())
+                forms::unload(f->formName());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QPushButton* button = c.open();
+            desk.messages.clear();
+            const std::string before = outcome();
+            presses[i](button);
+            const std::string after = outcome();
+            EXPECT_NE(after, before) << "the press did nothing";
+            if (i == 0)
+                clicked = after;
+            else
+                EXPECT_EQ(after, clicked);
+            if (c.shows) {
+                EXPECT_NE(after.find(c.shows), std::string::npos) << after;
+            }
+        }
+    }
+}
+
+TEST_F(RealInput, EnterInABoxIsTheBoxsOwn)
+{
+    auto& w = launch<frmMainZodiac>(5);
+    w.txtNameF->setText(QStringLiteral("Ben"));
+    focusOn(w.txtNameM);
+    QTest::keyClicks(w.txtNameM, QStringLiteral("Asha"));
+    const std::string before = outcome();
+    key(Qt::Key_Return);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(outcome(), before) << "Enter in a name box pressed a button";
+    EXPECT_EQ(w.txtNameM->text(), QStringLiteral("Asha"));
+
+    // A filtered box refuses it with its message.
+    auto& k = launch<frmMainKundali>(1);
+    focusOn(k.txtMLD);
+    desk.messages.clear();
+    key(Qt::Key_Return);
+    ASSERT_EQ(desk.messages.size(), 1u);
+    EXPECT_EQ(desk.messages[0].text, frmMainKundali::OnlyNumbersMessage);
+}
+
+TEST_F(RealInput, EnterInAMessageBoxPressesItsFocusedButtonOnce)
+{
+    platform::QtDesktop real;
+    struct Case {
+        QMessageBox::StandardButton focus;
+        Qt::Key key;
+        platform::MsgResult answer;
+    };
+    const Case cases[] = {
+        {QMessageBox::No, Qt::Key_Return, platform::MsgResult::No},
+        {QMessageBox::Yes, Qt::Key_Enter, platform::MsgResult::Yes},
+        {QMessageBox::No, Qt::Key_Space, platform::MsgResult::No},
+    };
+    for (const Case& c : cases) {
+        int clicks = 0;
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            shown = box != nullptr;
+            if (!box)
+                return;
+            QAbstractButton* b = box->button(c.focus);
+            QObject::connect(b, &QAbstractButton::clicked, [&] { ++clicks; });
+            b->setFocus();
+            QTest::keyClick(box->windowHandle(), c.key,
+                            c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            if (box->isVisible())
+                box->reject();
+        });
+        const auto answer = real.MsgBox(QStringLiteral("Check for a newer version now?"), platform::MsgButtons::YesNo,
+                                        platform::MsgIcon::Question, {});
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(clicks, 1);
+    }
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+// Keys that behave the same in every window of the program, taken once for
+// the whole application (the first window built installs them):
+// - a key held with Alt or Meta that no shortcut took types nothing into a
+//   text box; a box with a key filter judges such a key itself and shows its
+//   message;
+// - Enter and the keypad Enter press the push button that has the focus, as
+//   Space does. A dialog's own buttons already do (a message box's, a file
+//   dialog's) and are left to it.
+void InstallApplicationKeys();
