@@ -1,5 +1,7 @@
 #include "RichTextBox.h"
 
+#include "Cp1252.h"
+
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -127,8 +129,13 @@ void appendEscaped(QByteArray& out, const QString& text)
             out += "\\line ";
         } else if (u >= 0x20 && u < 0x80) {
             out += static_cast<char>(u);
+        } else if (const int code = platform::cp1252::toCode(ch); u >= 0xA0 && code >= 0x80) {
+            // The file declares Windows-1252, so what that code page holds
+            // is written as its byte: every reader shows it.
+            out += "\\'" + QByteArray::number(code, 16).rightJustified(2, '0');
         } else if (u >= 0x80) {
-            // \uN with a '?' for readers without Unicode; N is signed 16-bit.
+            // The rest as \uN, N signed 16-bit, followed by the one fallback
+            // character (\uc1) that readers without Unicode show.
             out += "\\u" + QByteArray::number(static_cast<int>(static_cast<int16_t>(u))) + '?';
         }
     }

@@ -45,7 +45,8 @@ public:
     // as it is saved and printed.
     std::unique_ptr<QTextDocument> OutputDocument() const;
 
-    // The whole box as an RTF document (7-bit text, non-ASCII as \uN?).
+    // The whole box as an RTF document in 7-bit text: what Windows-1252
+    // holds as \'xx, everything else as \uN?.
     QByteArray toRtf() const;
     // Writes toRtf() to path through a temporary file, so a failed write
     // leaves an existing file as it was. On failure, error says why.

@@ -2,26 +2,33 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
+#include <vector>
 
 namespace platform {
 
-// Holds a lock file in the user's runtime folder while the program runs. A
-// lock left by a crashed run is stale (its process is gone) and is taken over.
+// Tells whether another copy of the program runs, by an advisory lock on a
+// file in the user's runtime folder that the running copy holds for its whole
+// life. The system drops the lock when the process ends, however it ends, so
+// what a crash leaves behind never blocks a start; the file's content means
+// nothing.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& lockPath = {});
     ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when another running instance holds the lock.
+    // True when another running copy holds the lock; otherwise this one
+    // holds it from now on.
     bool anotherIsRunning();
 
     static QString defaultLockPath();
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    void release();
+
+    QString path_;
+    std::vector<int> locks_;
     bool held_ = false;
 };
 

@@ -465,6 +465,34 @@ TEST_F(KundaliReports, SavedRichTextReadsBackWithItsBoldRunsColoursAndFooters)
     }
 }
 
+TEST_F(KundaliReports, SavedReportReadsTheSameInAPlainTextReaderWithAccentedNamesAndPlaces)
+{
+    setPersons({"Zoë Müller", "5", "January", "1980", 5, 7, 0, "Ålesund, Møre og Romsdal, Norway"},
+               {"José Peña", "14", "August", "1983", 9, 5, 0, "Málaga, Andalucía, España"});
+    frmVedicResult& w = calculate("Aries", "Pisces", "Ashwini", "Revati");
+    // The match with both persons' details, and a star's page whose text
+    // gives its span in degrees.
+    for (int tab : {1, 5}) {
+        SCOPED_TRACE(tab);
+        frmSaveKundali& report = save(w, tab);
+        const QString path = tmp.filePath(QStringLiteral("accents%1.rtf").arg(tab));
+        if (tab == 5) {
+            ASSERT_TRUE(report.RTB->Text().contains(QStringLiteral("°")));
+        }
+        ASSERT_TRUE(report.RTB->SaveFile(path));
+        const QString shown = reportfiles::unrtfText(path);
+        ASSERT_FALSE(shown.isEmpty()) << "unrtf could not read the file";
+        // The reader folds runs of blanks, so lines are compared with single blanks.
+        const QString readBack = shown.simplified();
+        for (const QString& line : report.RTB->Text().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            EXPECT_TRUE(readBack.contains(line.simplified())) << line.toStdString();
+    }
+    const QString details = reportfiles::unrtfText(tmp.filePath(QStringLiteral("accents1.rtf")));
+    EXPECT_TRUE(details.contains(QStringLiteral("Name: Zoë Müller")));
+    EXPECT_TRUE(details.contains(QStringLiteral("Place of Birth: Ålesund, Møre og Romsdal, Norway")));
+    EXPECT_TRUE(details.contains(QStringLiteral("Place of Birth: Málaga, Andalucía, España")));
+}
+
 TEST_F(KundaliReports, PrintedReportHoldsTheWholeText)
 {
     PdfDesktop pdf; // replaces the fixture's desktop while it lives

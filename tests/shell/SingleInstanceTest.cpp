@@ -1,10 +1,33 @@
 #include "SingleInstance.h"
+#include "StartedProgram.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+namespace {
+
+const QString Window = QStringLiteral("window");
+const QString AlreadyRunning = QStringLiteral("message: Application is already running");
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
 
 TEST(SingleInstance, SecondHolderSeesTheFirst)
 {
@@ -17,21 +40,6 @@ TEST(SingleInstance, SecondHolderSeesTheFirst)
     EXPECT_FALSE(first.anotherIsRunning());
 }
 
-TEST(SingleInstance, LockOfACrashedRunIsTakenOver)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("app.lock"));
-    {
-        // What a killed process leaves behind: a lock naming a process that
-        // no longer exists.
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("2147483000\nvorlaine-love-test\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    }
-    platform::SingleInstance next(path);
-    EXPECT_FALSE(next.anotherIsRunning());
-}
-
 TEST(SingleInstance, ReleasedLockCanBeTakenAgain)
 {
     QTemporaryDir dir;
@@ -42,4 +50,108 @@ TEST(SingleInstance, ReleasedLockCanBeTakenAgain)
     }
     platform::SingleInstance again(path);
     EXPECT_FALSE(again.anotherIsRunning());
+}
+
+TEST(SingleInstance, AHeldLockCountsWhateverItsFileHolds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.lock"));
+    platform::SingleInstance first(path);
+    ASSERT_FALSE(first.anotherIsRunning());
+    writeFile(path, {});
+    platform::SingleInstance second(path);
+    EXPECT_TRUE(second.anotherIsRunning());
+}
+
+TEST(SingleInstance, AProgramItStartsDoesNotKeepTheLock)
+{
+    // A browser opened from the program may outlive it; the lock must not
+    // pass to it.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.lock"));
+    QProcess child;
+    {
+        platform::SingleInstance first(path);
+        ASSERT_FALSE(first.anotherIsRunning());
+        child.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        ASSERT_TRUE(child.waitForStarted());
+    }
+    platform::SingleInstance next(path);
+    EXPECT_FALSE(next.anotherIsRunning());
+    child.kill();
+    child.waitForFinished();
+}
+
+// Whatever a crash, a power loss or a stray file left where the lock lives,
+// the program starts to its main window, and the copy that runs still keeps
+// a second one out.
+TEST(StartUp, OpensWhateverWasLeftInTheLocksPlace)
+{
+    struct LeftOver {
+        const char* what;
+        std::function<void(const QString&)> make;
+    };
+    const std::vector<LeftOver> cases = {
+        {"an empty file", [](const QString& p) { writeFile(p, {}); }},
+        {"junk", [](const QString& p) { writeFile(p, QByteArray("\xff\xfe\0\x01 not a number\n", 18)); }},
+        {"a folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p + QStringLiteral("/inside"))); }},
+        {"a named pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0); }},
+        {"a file no one may read",
+         [](const QString& p) {
+             writeFile(p, "1\n");
+             QFile::setPermissions(p, {});
+         }},
+        {"a lock of a killed copy",
+         [](const QString& p) {
+             writeFile(p, "2147483000\nvorlaine-love-test\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+         }},
+        {"a lock naming a process id now used by another program",
+         [](const QString& p) {
+             writeFile(p, QByteArray::number(::getpid()) + "\nvorlaine-love-test\n" +
+                              QSysInfo::machineHostName().toUtf8() + "\n");
+         }},
+    };
+    for (const LeftOver& c : cases) {
+        StartedProgram::Folders folders;
+        c.make(folders.lockPath());
+        StartedProgram first(folders);
+        first.start();
+        EXPECT_EQ(first.firstWords().toStdString(), Window.toStdString()) << c.what;
+        StartedProgram second(folders);
+        second.start();
+        EXPECT_EQ(second.firstWords().toStdString(), AlreadyRunning.toStdString()) << c.what;
+    }
+}
+
+TEST(StartUp, CopiesStartedTogetherGiveOneWindow)
+{
+    for (int copies : {2, 3}) {
+        StartedProgram::Folders folders;
+        std::vector<std::unique_ptr<StartedProgram>> started;
+        for (int i = 0; i < copies; ++i)
+            started.push_back(std::make_unique<StartedProgram>(folders));
+        for (auto& copy : started)
+            copy->start();
+        QStringList said;
+        for (auto& copy : started)
+            said << copy->firstWords();
+        EXPECT_EQ(said.count(Window), 1) << said.join(QStringLiteral(" | ")).toStdString();
+        EXPECT_EQ(said.count(AlreadyRunning), copies - 1) << said.join(QStringLiteral(" | ")).toStdString();
+    }
+}
+
+TEST(StartUp, ACopyKilledWhileRunningLeavesNothingThatBlocks)
+{
+    StartedProgram::Folders folders;
+    {
+        StartedProgram killed(folders);
+        killed.start();
+        ASSERT_EQ(killed.firstWords().toStdString(), Window.toStdString());
+        killed.process.kill();
+        ASSERT_TRUE(killed.process.waitForFinished());
+    }
+    ASSERT_TRUE(QFileInfo::exists(folders.lockPath()));
+    StartedProgram next(folders);
+    next.start();
+    EXPECT_EQ(next.firstWords().toStdString(), Window.toStdString());
 }

@@ -1,0 +1,58 @@
+// The program as a user starts it, except that a message box is written to
+// standard output instead of waiting for a click. It says "window" once its
+// main window shows, and ends when its standard input closes, so a test can
+// keep several copies running side by side.
+#include "MDI.h"
+#include "QtDesktop.h"
+#include "RegisterForms.h"
+#include "TestWindow.h"
+
+#include "Fonts.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void say(const QString& line)
+{
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+class SayingDesktop : public platform::QtDesktop {
+public:
+    platform::MsgResult MsgBox(const QString& text, platform::MsgButtons, platform::MsgIcon,
+                               const QString&) override
+    {
+        say(QStringLiteral("message: ") + text);
+        return platform::MsgResult::OK;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorlaine-love-test"));
+    SayingDesktop desk;
+    platform::setDesktop(&desk);
+    InitResources();
+    platform::installFontSubstitutes();
+    RegisterAllForms();
+    if (!StartApplication())
+        return 0;
+    if (mdi().isVisible())
+        say(QStringLiteral("window"));
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buffer[64];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            QCoreApplication::quit();
+    });
+    return app.exec();
+}

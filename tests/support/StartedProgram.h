@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+// A copy of the program started as a user starts it (StartedProgram.cpp),
+// with a runtime and a settings folder of the test's own.
+class StartedProgram {
+public:
+    struct Folders {
+        QTemporaryDir runtime, config;
+        Folders()
+        {
+            // The runtime folder is the user's alone, as the system makes it.
+            QFile::setPermissions(runtime.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        QString lockPath() const { return runtime.filePath(QStringLiteral("vorlaine-love-test.lock")); }
+        QString settingsPath() const
+        {
+            return config.filePath(QStringLiteral("vorlaine-love-test/vorlaine-love-test.ini"));
+        }
+    };
+
+    explicit StartedProgram(const Folders& folders)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.runtime.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.config.path());
+        process.setProcessEnvironment(env);
+        process.setProgram(QString::fromUtf8(LT_STARTED_PROGRAM));
+    }
+    ~StartedProgram()
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.closeWriteChannel();
+        if (!process.waitForFinished(10000))
+            process.kill();
+        process.waitForFinished(5000);
+    }
+
+    void start() { process.start(); }
+
+    // The first line the copy writes: "window" once its main window shows,
+    // "message: ..." for a message box, or empty when it says nothing (or
+    // cannot start) within the time given.
+    QString firstWords(int ms = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!process.canReadLine() && process.state() != QProcess::NotRunning && clock.elapsed() < ms)
+            process.waitForReadyRead(static_cast<int>(std::max<qint64>(1, ms - clock.elapsed())));
+        if (process.canReadLine())
+            return QString::fromUtf8(process.readLine()).trimmed();
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+
+    QProcess process;
+};
