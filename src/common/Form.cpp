@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 
 using platform::pixelsToTwipsX;
 using platform::pixelsToTwipsY;
@@ -156,6 +157,14 @@ void Form::applyGeometry()
 
 void Form::Show()
 {
+    // A window opens where a fresh start puts it: its place counts from the
+    // start of the document area, so the view goes back there first, whatever
+    // an earlier window was scrolled to.
+    if (sub_ && sub_->isHidden())
+        if (QMdiArea* area = sub_->mdiArea()) {
+            area->horizontalScrollBar()->setValue(0);
+            area->verticalScrollBar()->setValue(0);
+        }
     applyGeometry();
     if (sub_) {
         sub_->show();
