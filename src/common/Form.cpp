@@ -130,6 +130,10 @@ void Form::setClientSizeTwips(float width, float height)
         frame = sub_->contentsMargins();
     width_ = width + static_cast<float>(pixelsToTwipsX(frame.left() + frame.right()));
     height_ = height + static_cast<float>(pixelsToTwipsY(frame.top() + frame.bottom()));
+    // Maximised, the frame would squeeze the window into the document area
+    // and cut off what lies beyond it; kept whole, the area scrolls to it.
+    if (sub_)
+        setMinimumSize(twipsToPixelsX(width), twipsToPixelsY(height));
     resize(twipsToPixelsX(width), twipsToPixelsY(height));
     applyGeometry();
 }

@@ -5,6 +5,7 @@
 
 #include "Forms.h"
 #include "MDI.h"
+#include "ScreenChecks.h"
 #include "ShellFixture.h"
 #include "LineBox.h"
 #include "TextBox.h"
@@ -384,4 +385,37 @@ TEST_F(SunSignWindows, DetailPagesShowWholeLinesBesideTheirCaptions)
         ASSERT_NE(caption, nullptr);
         EXPECT_EQ(caption->geometry().center().y(), box->geometry().center().y());
     }
+}
+
+TEST_F(SunSignWindows, OnScreenTheMaximisedResultScrollsToEveryButton)
+{
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
+    frmSunSign& r = check("March", "25", "July", "25");
+    settle();
+    // Maximised by a double click on its title bar.
+    QWidget* frame = r.frame();
+    const QSize designed = r.size();
+    const int title = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    const QPoint onTitle(frame->width() / 2, title / 2);
+    QTest::mouseMove(frame, onTitle);
+    QTest::mouseDClick(frame, Qt::LeftButton, {}, onTitle);
+    settle();
+    ASSERT_TRUE(frame->isMaximized());
+    expectMainWindowFits("the result window maximised");
+    // Nothing of the window is squeezed away: the area scrolls to all of it.
+    EXPECT_GE(r.width(), designed.width());
+    EXPECT_GE(r.height(), designed.height());
+    for (QPushButton* b : r.findChildren<QPushButton*>()) {
+        if (!b->isVisibleTo(&r))
+            continue;
+        EXPECT_TRUE(scrollBarUntilWhole(b, Qt::Vertical) || scrollBarUntilWhole(b, Qt::Horizontal) ||
+                    scrollBarUntilWhole(b, Qt::Vertical))
+            << b->text().toStdString();
+    }
+    ASSERT_TRUE(scrollBarUntilWhole(r.cmdBack, Qt::Vertical) || scrollBarUntilWhole(r.cmdBack, Qt::Horizontal));
+    realClick(r.cmdBack);
+    EXPECT_FALSE(forms::isLoaded<frmSunSign>());
+    EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
 }
