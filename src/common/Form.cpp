@@ -150,6 +150,10 @@ void Form::applyGeometry()
     const QRect r(twipsToPixelsX(left_), twipsToPixelsY(top_), twipsToPixelsX(width_),
                   twipsToPixelsY(height_));
     if (sub_) {
+        // A maximised or minimised frame has its place from the area; the
+        // window gets its own back when it is restored.
+        if (sub_->isMaximized() || sub_->isMinimized())
+            return;
         if (r.width() > 0 && r.height() > 0)
             sub_->setGeometry(r);
         else

@@ -417,5 +417,11 @@ TEST_F(SunSignWindows, OnScreenTheMaximisedResultScrollsToEveryButton)
     ASSERT_TRUE(scrollBarUntilWhole(r.cmdBack, Qt::Vertical) || scrollBarUntilWhole(r.cmdBack, Qt::Horizontal));
     realClick(r.cmdBack);
     EXPECT_FALSE(forms::isLoaded<frmSunSign>());
-    EXPECT_TRUE(forms::isLoaded<frmMainZodiac>());
+    ASSERT_TRUE(forms::isLoaded<frmMainZodiac>());
+    // The input window takes the result's place, maximised as it was: at the
+    // start of the area, which is wide enough for it.
+    const QWidget* input = forms::get<frmMainZodiac>().frame();
+    EXPECT_TRUE(input->isMaximized());
+    EXPECT_EQ(input->pos(), QPoint(0, 0));
+    EXPECT_FALSE(mdi().area->horizontalScrollBar()->isVisible());
 }
