@@ -150,10 +150,18 @@ void Form::applyGeometry()
     const QRect r(twipsToPixelsX(left_), twipsToPixelsY(top_), twipsToPixelsX(width_),
                   twipsToPixelsY(height_));
     if (sub_) {
-        // A maximised or minimised frame has its place from the area; the
-        // window gets its own back when it is restored.
-        if (sub_->isMaximized() || sub_->isMinimized())
+        // A maximised or minimised frame has its place from the area and
+        // goes back to the one it had when it is restored: that is where the
+        // window's own place goes.
+        if (sub_->isMaximized() || sub_->isMinimized()) {
+            const Qt::WindowStates state = sub_->windowState();
+            if (r.width() <= 0 || r.height() <= 0)
+                return;
+            sub_->setWindowState(state & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+            sub_->setGeometry(r);
+            sub_->setWindowState(state);
             return;
+        }
         if (r.width() > 0 && r.height() > 0)
             sub_->setGeometry(r);
         else

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <QScrollBar>
@@ -424,4 +425,12 @@ TEST_F(SunSignWindows, OnScreenTheMaximisedResultScrollsToEveryButton)
     EXPECT_TRUE(input->isMaximized());
     EXPECT_EQ(input->pos(), QPoint(0, 0));
     EXPECT_FALSE(mdi().area->horizontalScrollBar()->isVisible());
+    // Restored by the middle one of its buttons in the menu bar, it sits
+    // where a fresh start puts it.
+    QWidget* buttons = mdi().menuBar()->cornerWidget(Qt::TopRightCorner);
+    ASSERT_NE(buttons, nullptr);
+    realClick(buttons);
+    EXPECT_FALSE(input->isMaximized());
+    EXPECT_EQ(input->y(), 0);
+    EXPECT_EQ(input->x(), platform::twipsToPixelsX(forms::get<frmMainZodiac>().Left()));
 }
