@@ -9,6 +9,10 @@
 
 namespace {
 
+// The handle's fill while the pointer is away from it, and its outline.
+const QColor HandleFill(0xc6, 0x8a, 0xa0);
+const QColor HandleOutline(0x7a, 0x1f, 0x3d);
+
 // Draws the bar as the program's style does, then the handle over it in the
 // colours of the main window's bands.
 class HandleStyle : public QProxyStyle {
@@ -24,14 +28,14 @@ public:
         if (handle.width() < 3 || handle.height() < 3)
             return;
         const bool onHandle = bar->activeSubControls & SC_ScrollBarSlider;
-        QColor fill = DocumentScrollBar::handleColour();
+        QColor fill = HandleFill;
         if (onHandle && (bar->state & State_Sunken))
             fill = fill.darker(125);
         else if (onHandle && (bar->state & State_MouseOver))
             fill = fill.darker(110);
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
-        p->setPen(QColor(0x7a, 0x1f, 0x3d));
+        p->setPen(HandleOutline);
         p->setBrush(fill);
         p->drawRoundedRect(QRectF(handle).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
         p->restore();
@@ -51,11 +55,6 @@ DocumentScrollBar::DocumentScrollBar(Qt::Orientation orientation, QAbstractScrol
     : QScrollBar(orientation), area_(area)
 {
     setStyle(handleStyle());
-}
-
-QColor DocumentScrollBar::handleColour()
-{
-    return {0xc6, 0x8a, 0xa0};
 }
 
 void DocumentScrollBar::sliderChange(SliderChange change)

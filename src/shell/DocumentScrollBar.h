@@ -15,9 +15,6 @@ class DocumentScrollBar : public QScrollBar {
 public:
     DocumentScrollBar(Qt::Orientation orientation, QAbstractScrollArea* area);
 
-    // The colour the handle is filled with while the pointer is away from it.
-    static QColor handleColour();
-
 protected:
     void sliderChange(SliderChange change) override;
 
