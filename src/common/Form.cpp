@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 
 using platform::pixelsToTwipsX;
 using platform::pixelsToTwipsY;
@@ -131,6 +132,10 @@ void Form::setClientSizeTwips(float width, float height)
         frame = sub_->contentsMargins();
     width_ = width + static_cast<float>(pixelsToTwipsX(frame.left() + frame.right()));
     height_ = height + static_cast<float>(pixelsToTwipsY(frame.top() + frame.bottom()));
+    // Maximised, the frame would squeeze the window into the document area
+    // and cut off what lies beyond it; kept whole, the area scrolls to it.
+    if (sub_)
+        setMinimumSize(twipsToPixelsX(width), twipsToPixelsY(height));
     resize(twipsToPixelsX(width), twipsToPixelsY(height));
     applyGeometry();
 }
@@ -147,6 +152,18 @@ void Form::applyGeometry()
     const QRect r(twipsToPixelsX(left_), twipsToPixelsY(top_), twipsToPixelsX(width_),
                   twipsToPixelsY(height_));
     if (sub_) {
+        // A maximised or minimised frame has its place from the area and
+        // goes back to the one it had when it is restored: that is where the
+        // window's own place goes.
+        if (sub_->isMaximized() || sub_->isMinimized()) {
+            const Qt::WindowStates state = sub_->windowState();
+            if (r.width() <= 0 || r.height() <= 0)
+                return;
+            sub_->setWindowState(state & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+            sub_->setGeometry(r);
+            sub_->setWindowState(state);
+            return;
+        }
         if (r.width() > 0 && r.height() > 0)
             sub_->setGeometry(r);
         else
@@ -158,6 +175,14 @@ void Form::applyGeometry()
 
 void Form::Show()
 {
+    // A window opens where a fresh start puts it: its place counts from the
+    // start of the document area, so the view goes back there first, whatever
+    // an earlier window was scrolled to.
+    if (sub_ && sub_->isHidden())
+        if (QMdiArea* area = sub_->mdiArea()) {
+            area->horizontalScrollBar()->setValue(0);
+            area->verticalScrollBar()->setValue(0);
+        }
     applyGeometry();
     if (sub_) {
         sub_->show();

@@ -1,5 +1,6 @@
 #include "MDI.h"
 
+#include "DocumentScrollBar.h"
 #include "HelpMenu.h"
 #include "MainWindowLayout.h"
 #include "modHelp.h"
@@ -167,6 +168,8 @@ MDI::MDI()
     area = new QMdiArea(central);
     area->setObjectName(QStringLiteral("area"));
     area->setBackground(QColor(0xf3, 0xe3, 0xe8));
+    area->setVerticalScrollBar(new DocumentScrollBar(Qt::Vertical, area));
+    area->setHorizontalScrollBar(new DocumentScrollBar(Qt::Horizontal, area));
     forms::setMdiArea(area);
 
     // Bottom band.

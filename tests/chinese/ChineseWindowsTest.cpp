@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "LineBox.h"
 #include "MDI.h"
+#include "ScreenChecks.h"
 #include "ShellFixture.h"
 #include "TabStrip.h"
 #include "TextBox.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -622,5 +625,66 @@ TEST_F(ChineseWindows, TraitAndFamousPersonBoxesShowWholeLines)
         EXPECT_EQ(shown % box->fontMetrics().lineSpacing(), 0) << shown;
         EXPECT_GE(shown / box->fontMetrics().lineSpacing(), 2);
         EXPECT_FALSE(box->Text().isEmpty());
+    }
+}
+
+TEST_F(ChineseWindows, OnScreenWindowsOpenedAfterScrollingSitWhereAFreshStartPutsThem)
+{
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
+    QMdiArea* area = mdi().area;
+    QScrollBar* bar = area->verticalScrollBar();
+    // A window's place in the area as it shows, as text for the messages.
+    auto place = [area](std::string_view name) {
+        const QWidget* frame = forms::get(std::string(name)).frame();
+        const QPoint at = frame->mapTo(area->viewport(), QPoint(0, 0));
+        return QString::asprintf("%dx%d at %d,%d", frame->width(), frame->height(), at.x(), at.y()).toStdString();
+    };
+
+    // Where each launcher's window opens on the welcome panel of a fresh start.
+    std::array<std::string, 6> fresh;
+    std::array<bool, 6> freshBar{};
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        realClick(mdi().cmdCallMainForm[i]);
+        fresh[i] = place(MDI::Launchers[i]);
+        freshBar[i] = bar->isVisible();
+        EXPECT_EQ(forms::get(std::string(MDI::Launchers[i])).frame()->y(), 0) << MDI::Launchers[i];
+        forms::unload(std::string(MDI::Launchers[i]));
+        settle();
+    }
+
+    // The result window turned down by the wheel as far as it goes.
+    auto scrolledResult = [&]() -> frmchiness& {
+        frmchiness& r = proceed(bornA(0), bornA(1));
+        settle();
+        for (int step = 0; step < 6; ++step)
+            turnWheel(-120);
+        return r;
+    };
+    const bool scrolls = scrolledResult().frame()->y() < 0;
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        if (i > 0)
+            scrolledResult();
+        realClick(mdi().cmdCallMainForm[i]);
+        EXPECT_EQ(place(MDI::Launchers[i]), fresh[i]) << MDI::Launchers[i] << (scrolls ? ", after scrolling" : "");
+        EXPECT_EQ(bar->isVisible(), freshBar[i]) << MDI::Launchers[i];
+    }
+
+    // Back, by the button and from the File menu.
+    for (bool fromMenu : {false, true}) {
+        frmchiness& r = scrolledResult();
+        if (fromMenu) {
+            QTest::keyClick(r.cmdBack, Qt::Key_F, Qt::AltModifier);
+            ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_B);
+            settle();
+        } else {
+            ASSERT_TRUE(wheelUntilWhole(r.cmdBack));
+            realClick(r.cmdBack);
+        }
+        ASSERT_FALSE(forms::isLoaded<frmchiness>());
+        EXPECT_EQ(place("frmmainChinese"), fresh[2]) << (fromMenu ? "File > Back" : "Back");
+        EXPECT_EQ(bar->isVisible(), freshBar[2]) << (fromMenu ? "File > Back" : "Back");
     }
 }

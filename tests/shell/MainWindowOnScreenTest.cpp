@@ -21,6 +21,7 @@
 #include <string>
 
 using namespace screenchecks;
+using screenchecks::Stretch;
 
 namespace {
 
@@ -72,6 +73,62 @@ protected:
 
     std::unique_ptr<MainWindowShown> shown;
 };
+
+bool isVertical(const QScrollBar* bar)
+{
+    return bar->orientation() == Qt::Vertical;
+}
+
+// How far the content is scrolled along the bar: the window's top (left)
+// edge above (left of) the area's.
+int offset(const QScrollBar* bar, const QWidget* window)
+{
+    return -(isVertical(bar) ? window->y() : window->x());
+}
+
+// The handle as drawn lies where the content's offset puts it: at the start
+// of its groove while the window's top (left) edge is in view, as far along
+// the free groove as the content is along its hidden part, and as long as
+// the share of the window in view.
+void expectHandleFollows(QScrollBar* bar, const QWidget* window, const std::string& state)
+{
+    const QWidget* view = mdi().area->viewport();
+    const int content = isVertical(bar) ? window->height() : window->width();
+    const int shown = isVertical(bar) ? view->height() : view->width();
+    ASSERT_GT(content, shown) << state;
+    const Stretch g = groove(bar);
+    const Stretch h = drawnHandle(bar);
+    ASSERT_GT(h.length(), 0) << state << ": no handle to be seen";
+    EXPECT_NEAR(h.length(), g.length() * static_cast<double>(shown) / content, 3) << state;
+    const double along = static_cast<double>(offset(bar, window)) / (content - shown);
+    EXPECT_NEAR(h.first, g.first + along * (g.length() - h.length()), 3)
+        << state << ": content scrolled by " << offset(bar, window) << " of " << content - shown;
+}
+
+// Drags the handle by the given number of pixels along the bar with the
+// mouse, from its middle.
+void dragHandle(QScrollBar* bar, int by)
+{
+    const Stretch h = drawnHandle(bar);
+    const int middle = (h.first + h.last) / 2;
+    const QPoint from = isVertical(bar) ? QPoint(bar->width() / 2, middle) : QPoint(middle, bar->height() / 2);
+    const QPoint to = from + (isVertical(bar) ? QPoint(0, by) : QPoint(by, 0));
+    QTest::mousePress(bar, Qt::LeftButton, {}, from);
+    QTest::mouseMove(bar, (from + to) / 2);
+    QTest::mouseMove(bar, to);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+    settle();
+}
+
+// A click on the bar at the given distance from its far (true) or near end.
+void clickBar(QScrollBar* bar, bool farEnd, int fromEnd)
+{
+    const int length = isVertical(bar) ? bar->height() : bar->width();
+    const int along = farEnd ? length - 1 - fromEnd : fromEnd;
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      isVertical(bar) ? QPoint(bar->width() / 2, along) : QPoint(along, bar->height() / 2));
+    settle();
+}
 
 } // namespace
 
@@ -147,4 +204,54 @@ TEST_F(MainWindowOnScreen, ScrollBarsGoWhenEveryChildFits)
     settle();
     EXPECT_FALSE(area->verticalScrollBar()->isVisible());
     EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+}
+
+TEST_F(MainWindowOnScreen, TheScrollBarHandlesFollowTheContent)
+{
+    HideWelcomePanel();
+    TallForm& f = openTall();
+    QWidget* window = f.frame();
+    QMdiArea* area = mdi().area;
+    for (QScrollBar* bar : {area->verticalScrollBar(), area->horizontalScrollBar()}) {
+        const std::string name = isVertical(bar) ? "vertical" : "horizontal";
+        ASSERT_TRUE(bar->isVisible()) << name;
+        expectHandleFollows(bar, window, name + ", the window's start in view");
+        const int page = isVertical(bar) ? area->viewport()->height() : area->viewport()->width();
+
+        // The arrow at the far end moves the content on a little.
+        clickBar(bar, true, bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar) / 2);
+        EXPECT_GT(offset(bar, window), 0) << name;
+        EXPECT_LT(offset(bar, window), page / 4) << name;
+        expectHandleFollows(bar, window, name + ", after the arrow");
+
+        // A click in the groove past the handle moves on by what the area shows.
+        int before = offset(bar, window);
+        clickBar(bar, true, bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar) + 2);
+        EXPECT_EQ(offset(bar, window), std::min(before + page, (isVertical(bar) ? window->height() : window->width()) - page))
+            << name;
+        expectHandleFollows(bar, window, name + ", after a click in the groove");
+
+        // Dragged back to the start, and then a third of the way along.
+        dragHandle(bar, -(drawnHandle(bar).first - groove(bar).first) - 10);
+        EXPECT_EQ(offset(bar, window), 0) << name;
+        expectHandleFollows(bar, window, name + ", dragged back to the start");
+        const int third = (groove(bar).length() - drawnHandle(bar).length()) / 3;
+        dragHandle(bar, third);
+        EXPECT_GT(offset(bar, window), 0) << name;
+        expectHandleFollows(bar, window, name + ", dragged a third of the way");
+        dragHandle(bar, -third - 10);
+    }
+
+    // Wheel steps down show more of the window, the handle moving down with it.
+    int before = offset(area->verticalScrollBar(), window);
+    for (int step = 1; step <= 3; ++step) {
+        turnWheel(-120);
+        const int now = offset(area->verticalScrollBar(), window);
+        EXPECT_GT(now, before) << "wheel step " << step;
+        before = now;
+        expectHandleFollows(area->verticalScrollBar(), window, "after wheel step " + std::to_string(step));
+    }
+    turnWheel(360);
+    EXPECT_EQ(offset(area->verticalScrollBar(), window), 0);
+    expectHandleFollows(area->verticalScrollBar(), window, "wheel turned back up");
 }

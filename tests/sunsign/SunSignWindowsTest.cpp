@@ -6,6 +6,7 @@
 #include "ClickLabel.h"
 #include "Forms.h"
 #include "MDI.h"
+#include "ScreenChecks.h"
 #include "ShellFixture.h"
 #include "LineBox.h"
 #include "TextBox.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <QScrollBar>
@@ -425,4 +427,51 @@ TEST_F(SunSignWindows, DetailPagesShowWholeLinesBesideTheirCaptions)
         ASSERT_NE(caption, nullptr);
         EXPECT_EQ(caption->geometry().center().y(), box->geometry().center().y());
     }
+}
+
+TEST_F(SunSignWindows, OnScreenTheMaximisedResultScrollsToEveryButton)
+{
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
+    frmSunSign& r = check("March", "25", "July", "25");
+    settle();
+    // Maximised by a double click on its title bar.
+    QWidget* frame = r.frame();
+    const QSize designed = r.size();
+    const int title = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    const QPoint onTitle(frame->width() / 2, title / 2);
+    QTest::mouseMove(frame, onTitle);
+    QTest::mouseDClick(frame, Qt::LeftButton, {}, onTitle);
+    settle();
+    ASSERT_TRUE(frame->isMaximized());
+    expectMainWindowFits("the result window maximised");
+    // Nothing of the window is squeezed away: the area scrolls to all of it.
+    EXPECT_GE(r.width(), designed.width());
+    EXPECT_GE(r.height(), designed.height());
+    for (QPushButton* b : r.findChildren<QPushButton*>()) {
+        if (!b->isVisibleTo(&r))
+            continue;
+        EXPECT_TRUE(scrollBarUntilWhole(b, Qt::Vertical) || scrollBarUntilWhole(b, Qt::Horizontal) ||
+                    scrollBarUntilWhole(b, Qt::Vertical))
+            << b->text().toStdString();
+    }
+    ASSERT_TRUE(scrollBarUntilWhole(r.cmdBack, Qt::Vertical) || scrollBarUntilWhole(r.cmdBack, Qt::Horizontal));
+    realClick(r.cmdBack);
+    EXPECT_FALSE(forms::isLoaded<frmSunSign>());
+    ASSERT_TRUE(forms::isLoaded<frmMainZodiac>());
+    // The input window takes the result's place, maximised as it was: at the
+    // start of the area, which is wide enough for it.
+    const QWidget* input = forms::get<frmMainZodiac>().frame();
+    EXPECT_TRUE(input->isMaximized());
+    EXPECT_EQ(input->pos(), QPoint(0, 0));
+    EXPECT_FALSE(mdi().area->horizontalScrollBar()->isVisible());
+    // Restored by the middle one of its buttons in the menu bar, it sits
+    // where a fresh start puts it.
+    QWidget* buttons = mdi().menuBar()->cornerWidget(Qt::TopRightCorner);
+    ASSERT_NE(buttons, nullptr);
+    realClick(buttons);
+    EXPECT_FALSE(input->isMaximized());
+    EXPECT_EQ(input->y(), 0);
+    EXPECT_EQ(input->x(), platform::twipsToPixelsX(forms::get<frmMainZodiac>().Left()));
 }

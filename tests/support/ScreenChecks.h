@@ -14,7 +14,10 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
+#include <QImage>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
@@ -132,21 +135,85 @@ inline void realClick(QWidget* w)
 // Turns the wheel over the document area, a notch at a time, until the
 // widget is whole in view. False when it never comes into view. (The area
 // scrolls for whatever wheel turn its windows leave unused.)
-inline bool wheelUntilWhole(QWidget* w, int notches = 60)
+// One turn of the wheel over the middle of the document area (negative: down).
+inline void turnWheel(int angle)
 {
     QWidget* viewport = mdi().area->viewport();
     const QPoint at(viewport->width() / 2, viewport->height() / 2);
-    for (int i = 0; i < notches && !whole(w); ++i) {
-        QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(viewport, &wheel);
-        settle();
-    }
+    QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    settle();
+}
+
+inline bool wheelUntilWhole(QWidget* w, int notches = 60)
+{
+    for (int i = 0; i < notches && !whole(w); ++i)
+        turnWheel(-120);
     return whole(w);
 }
 
-// Clicks the document area's scroll bar in its groove, towards the widget,
-// until the widget is whole in view. False when it never comes into view.
+// A stretch along a scroll bar, in its own pixels from its top (left) end.
+struct Stretch {
+    int first = -1, last = -1;
+    int length() const { return first < 0 ? 0 : last - first + 1; }
+};
+
+// Where the style puts a part of the bar: the groove, the stretch the handle
+// runs in, or the handle.
+inline Stretch barPart(const QScrollBar* bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    if (bar->orientation() == Qt::Horizontal)
+        opt.state |= QStyle::State_Horizontal;
+    const QRect r = bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, bar);
+    return bar->orientation() == Qt::Vertical ? Stretch{r.top(), r.bottom()} : Stretch{r.left(), r.right()};
+}
+
+inline Stretch groove(const QScrollBar* bar)
+{
+    return barPart(bar, QStyle::SC_ScrollBarGroove);
+}
+
+// The handle as the bar shows it: the longest run of the groove, down its
+// middle, drawn clearly darker than the bare groove. Empty when nothing there
+// stands out from the groove.
+inline Stretch drawnHandle(QScrollBar* bar)
+{
+    const QImage picture = bar->grab().toImage();
+    const double ratio = picture.devicePixelRatio();
+    const bool vertical = bar->orientation() == Qt::Vertical;
+    const Stretch g = groove(bar);
+    const int middle = static_cast<int>((vertical ? bar->width() : bar->height()) * ratio / 2);
+    Stretch longest, run;
+    for (int along = g.first; along <= g.last; ++along) {
+        const int at = static_cast<int>((along + 0.5) * ratio);
+        const QColor c = vertical ? picture.pixelColor(middle, at) : picture.pixelColor(at, middle);
+        if (c.lightness() >= 200) {
+            run = {};
+            continue;
+        }
+        if (run.first < 0)
+            run.first = along;
+        run.last = along;
+        if (run.length() > longest.length())
+            longest = run;
+    }
+    return longest;
+}
+
+// Clicks the document area's scroll bar in its groove, past the handle
+// towards the widget (on the arrow once no groove is left there), until the
+// widget is whole in view. False when it never comes into view.
 inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
 {
     QMdiArea* area = mdi().area;
@@ -157,9 +224,11 @@ inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
         const bool back = vertical ? at.y() < 0 : at.x() < 0;
         if (back ? bar->value() == bar->minimum() : bar->value() == bar->maximum())
             break;
-        // Just inside the arrow at that end: the groove past the handle.
-        const int arrow = (vertical ? bar->width() : bar->height()) + 2;
-        const int along = back ? arrow : (vertical ? bar->height() : bar->width()) - arrow;
+        const Stretch g = groove(bar);
+        const Stretch h = barPart(bar, QStyle::SC_ScrollBarSlider);
+        int along = back ? (g.first + h.first) / 2 : (h.last + g.last + 1) / 2;
+        if (back ? h.first - g.first < 2 : g.last - h.last < 2)
+            along = back ? g.first / 2 : (g.last + (vertical ? bar->height() : bar->width())) / 2;
         const QPoint p = vertical ? QPoint(bar->width() / 2, along) : QPoint(along, bar->height() / 2);
         QTest::mouseClick(bar, Qt::LeftButton, {}, p);
         settle();
