@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 using platform::pixelsToTwipsX;
 using platform::pixelsToTwipsY;
 using platform::twipsToPixelsX;
@@ -78,8 +80,8 @@ Form::Form(const char* formName, Kind kind)
     installPlainTextLabels();
     InstallApplicationKeys();
     setObjectName(QString::fromLatin1(formName));
-    if (kind_ == Kind::Dialog)
-        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (kind_ == Kind::Dialog) // a title and a close box, nothing else
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     if (kind_ == Kind::MdiChild) {
         if (QMdiArea* area = forms::mdiArea()) {
             sub_ = area->addSubWindow(this);
@@ -132,11 +134,16 @@ void Form::setClientSizeTwips(float width, float height)
         frame = sub_->contentsMargins();
     width_ = width + static_cast<float>(pixelsToTwipsX(frame.left() + frame.right()));
     height_ = height + static_cast<float>(pixelsToTwipsY(frame.top() + frame.bottom()));
-    // Maximised, the frame would squeeze the window into the document area
-    // and cut off what lies beyond it; kept whole, the area scrolls to it.
-    if (sub_)
-        setMinimumSize(twipsToPixelsX(width), twipsToPixelsY(height));
-    resize(twipsToPixelsX(width), twipsToPixelsY(height));
+    // A dialog keeps its size: no window manager offers to maximise it.
+    // Maximised, a child's frame would squeeze it into the document area and
+    // cut off what lies beyond; kept whole, the area scrolls to it.
+    if (kind_ == Kind::Dialog) {
+        setFixedSize(twipsToPixelsX(width), twipsToPixelsY(height));
+    } else {
+        if (sub_)
+            setMinimumSize(twipsToPixelsX(width), twipsToPixelsY(height));
+        resize(twipsToPixelsX(width), twipsToPixelsY(height));
+    }
     applyGeometry();
 }
 
@@ -173,6 +180,84 @@ void Form::applyGeometry()
     }
 }
 
+namespace {
+
+// What the window manager draws round a top-level window, as it draws it
+// round the main window (a window not shown yet has no frame to measure).
+QMargins windowFrame(const QWidget* w)
+{
+    const QWidget* measured = w->isVisible() ? w : mainWindow();
+    if (!measured || !measured->isVisible())
+        return {};
+    const QRect outer = measured->frameGeometry(), inner = measured->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QRect availableArea()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (QWidget* main = mainWindow(); main && main->screen())
+        screen = main->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+void Form::fitToRoom()
+{
+    int room = 0;
+    if (sub_) {
+        QMdiArea* area = sub_->mdiArea();
+        if (!area || !area->isVisible())
+            return;
+        const QMargins frame = sub_->contentsMargins();
+        auto roomInArea = [&] {
+            return area->viewport()->height() - twipsToPixelsY(top_) - frame.top() - frame.bottom();
+        };
+        // The main window may not have laid out the area for what it shows
+        // now (a band that gave way): measure it once it has.
+        if (height() > roomInArea())
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        room = roomInArea();
+    } else if (kind_ == Kind::Dialog) {
+        const QRect area = availableArea();
+        if (area.isEmpty())
+            return;
+        const QMargins frame = windowFrame(this);
+        room = area.height() - (placed_ ? twipsToPixelsY(top_) : 0) - frame.top() - frame.bottom();
+    } else {
+        return;
+    }
+    if (room > 0 && height() > room)
+        GiveUpHeight(height() - room);
+}
+
+void Form::placeDialog(const QMargins& frame)
+{
+    // A dialog that placed itself opens there, on the screen; any other in
+    // the middle of the screen. Either way its frame lies inside the
+    // screen's available area.
+    const QRect area = availableArea();
+    if (area.isEmpty())
+        return;
+    QRect outer(QPoint(), size().grownBy(frame));
+    if (placed_)
+        outer.moveTopLeft(area.topLeft() + QPoint(twipsToPixelsX(left_), twipsToPixelsY(top_)));
+    else
+        outer.moveCenter(area.center());
+    const int x = std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+    const int y = std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+    move(x, y);
+}
+
+void Form::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (kind_ == Kind::Dialog && e->type() == QEvent::WindowStateChange && isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
 void Form::Show()
 {
     // A window opens where a fresh start puts it: its place counts from the
@@ -183,6 +268,7 @@ void Form::Show()
             area->horizontalScrollBar()->setValue(0);
             area->verticalScrollBar()->setValue(0);
         }
+    fitToRoom();
     applyGeometry();
     if (sub_) {
         sub_->show();
@@ -190,21 +276,17 @@ void Form::Show()
         if (QMdiArea* area = sub_->mdiArea())
             area->setActiveSubWindow(sub_);
     }
-    if (kind_ == Kind::Dialog && !isVisible()) {
-        // A dialog that placed itself opens there, on the screen; any other
-        // in the middle of the screen.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            if (placed_) {
-                move(area.topLeft() + QPoint(twipsToPixelsX(left_), twipsToPixelsY(top_)));
-            } else {
-                QRect r = frameGeometry();
-                r.moveCenter(area.center());
-                move(r.topLeft());
-            }
-        }
-    }
+    const bool placing = kind_ == Kind::Dialog && !isVisible();
+    const QMargins estimate = windowFrame(this);
+    if (placing)
+        placeDialog(estimate);
     show();
+    // Once shown the frame can be measured: place it again if it is not the
+    // one guessed.
+    if (placing && windowFrame(this) != estimate) {
+        fitToRoom();
+        placeDialog(windowFrame(this));
+    }
     raise();
     activateWindow();
     forms::menusChanged();

@@ -69,9 +69,19 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // A top-level dialog has no minimise box: where the window manager
+    // draws one anyway, it brings the dialog straight back.
+    void changeEvent(QEvent* e) override;
+
+    // The window is this many pixels taller than the room it is shown in
+    // (the screen's available area, or the document area's view); a window
+    // that can give up height does so. The size is in client pixels.
+    virtual void GiveUpHeight(int /*pixels*/) {}
 
 private:
     void applyGeometry();
+    void fitToRoom();
+    void placeDialog(const QMargins& frame);
 
     std::string name_;
     Kind kind_;

@@ -3,8 +3,12 @@
 #include "RichTextBox.h"
 #include "modRTB.h"
 
+#include "Twips.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace platform;
 
@@ -62,6 +66,20 @@ void ReportWindow::Form_Load()
     } catch (...) {
     }
     CentreOnScreenTop();
+}
+
+void ReportWindow::GiveUpHeight(int pixels)
+{
+    const int least = 5 * RTB->fontMetrics().lineSpacing() + 2 * RTB->frameWidth();
+    const int take = std::min(pixels, RTB->height() - least);
+    if (take <= 0)
+        return;
+    const int below = RTB->geometry().bottom();
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != RTB && w->y() > below)
+            w->move(w->x(), w->y() - take);
+    RTB->resize(RTB->width(), RTB->height() - take);
+    setClientSizeTwips(static_cast<float>(pixelsToTwipsX(width())), static_cast<float>(pixelsToTwipsY(height() - take)));
 }
 
 void ReportWindow::Form_Unload()

@@ -49,6 +49,10 @@ protected:
     // Claims those keys first, so no shortcut of another window takes them.
     bool event(QEvent* e) override;
 
+    // The report box gives up the height, down to a few lines; what lies
+    // below it moves up with its bottom edge.
+    void GiveUpHeight(int pixels) override;
+
     // The title of the save dialog; the application's title unless a window
     // words its own.
     virtual QString SaveDialogTitle() const { return platform::ApplicationTitle; }

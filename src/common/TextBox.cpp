@@ -1,6 +1,7 @@
 #include "TextBox.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QTextDocument>
 
 #include <cmath>
@@ -23,6 +24,11 @@ TextBox::TextBox(QWidget* parent, bool multiLine) : QPlainTextEdit(parent)
 }
 
 namespace {
+
+int marginOf(const QPlainTextEdit* box)
+{
+    return static_cast<int>(std::ceil(box->document()->documentMargin()));
+}
 
 // The text as the box gives it back once laid out: every line break one "\n".
 QString asShown(QString text)
@@ -57,7 +63,7 @@ void TextBox::showEvent(QShowEvent* e)
 int TextBox::HeightForLines(int lines)
 {
     ensurePolished(); // the style sheet's font
-    const int margin = static_cast<int>(std::ceil(document()->documentMargin()));
+    const int margin = marginOf(this);
     // The margin above the text only: below the last whole line nothing of
     // the next one may show.
     return lines * fontMetrics().lineSpacing() + margin + 2 * frameWidth();
@@ -66,7 +72,7 @@ int TextBox::HeightForLines(int lines)
 void TextBox::ShowWholeLines()
 {
     ensurePolished();
-    const int margin = static_cast<int>(std::ceil(document()->documentMargin()));
+    const int margin = marginOf(this);
     const int lines = std::max(1, (height() - margin - 2 * frameWidth()) / fontMetrics().lineSpacing());
     resize(width(), HeightForLines(lines));
 }
@@ -80,10 +86,40 @@ void TextBox::setWholeTextTip(bool on)
 bool TextBox::TextFits()
 {
     ensurePolished();
-    const int margin = static_cast<int>(std::ceil(document()->documentMargin()));
+    const int margin = marginOf(this);
     // One pixel more for the caret at the end of the line.
     const int need = fontMetrics().horizontalAdvance(Text()) + 2 * margin + 1;
     return need <= contentsRect().width();
+}
+
+bool TextBox::shortened()
+{
+    return wholeTextTip_ && lineWrapMode() == QPlainTextEdit::NoWrap && !TextFits();
+}
+
+QString TextBox::ShownText()
+{
+    if (!shortened())
+        return Text();
+    // The room TextFits measures, the caret's pixel included.
+    const int room = contentsRect().width() - 2 * marginOf(this) - 1;
+    return fontMetrics().elidedText(Text(), Qt::ElideRight, room);
+}
+
+void TextBox::paintEvent(QPaintEvent* e)
+{
+    if (!shortened()) {
+        QPlainTextEdit::paintEvent(e);
+        return;
+    }
+    // Where the box would draw its first line, shortened; the viewport has
+    // painted its background already.
+    QPainter p(viewport());
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::Text));
+    const int m = marginOf(this);
+    p.drawText(viewport()->rect().adjusted(m, m, -m, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+               ShownText());
 }
 
 void TextBox::updateTip()

@@ -22,17 +22,22 @@ public:
     // last one it shows is never cut.
     void ShowWholeLines();
     // A one-line box that cannot be as wide as its longest value shows its
-    // whole text in a tool tip whenever the text is wider than the box.
+    // whole text in a tool tip whenever the text is wider than the box, and
+    // draws it shortened with an ellipsis.
     void setWholeTextTip(bool on);
     bool wholeTextTip() const { return wholeTextTip_; }
     bool TextFits();
+    // The text as the box draws it: whole, or shortened to the box.
+    QString ShownText();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
+    bool shortened();
     void updateTip();
     bool wholeTextTip_ = false;
     std::optional<QString> pending_;

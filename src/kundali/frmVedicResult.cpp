@@ -462,16 +462,19 @@ void frmVedicResult::buildRashiTab(KundaliPerson who)
     auto caption = [top](const char* text, double l, double t) {
         label(QString::fromLatin1(text), top, l, t, 1800, 195);
     };
+    // The second column runs up to the tab strip, so the longest sign colours
+    // show whole with room to spare.
+    constexpr double second = 1950;
     caption("Inborn Nature", 2160, 3510);
-    (boy ? txtMInbornNature : txtFInbornNature) = box(top, 2160, 3705, 1800, 285);
+    (boy ? txtMInbornNature : txtFInbornNature) = box(top, 2160, 3705, second, 285);
     caption("Rulling Planet", 240, 3990);
     (boy ? txtMRullingPlanet : txtFRullingPlanet) = box(top, 240, 4185, 1800, 285);
     caption("Symbol", 2160, 3990);
-    (boy ? txtMSymbol : txtFSymbol) = box(top, 2160, 4185, 1800, 285);
+    (boy ? txtMSymbol : txtFSymbol) = box(top, 2160, 4185, second, 285);
     caption("English Name", 240, 4470);
     (boy ? txtMEnglishName : txtFEnglishName) = box(top, 240, 4665, 1800, 285);
     caption("Sign Color", 2160, 4470);
-    (boy ? txtMSignColor : txtFSignColor) = box(top, 2160, 4665, 1800, 285);
+    (boy ? txtMSignColor : txtFSignColor) = box(top, 2160, 4665, second, 285);
 
     MultiRowTabStrip*& ts = boy ? TSM : TSF;
     ts = strip(top,
@@ -589,7 +592,8 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
     (boy ? txtNMAnimalSymbol : txtNFAnimalSymbol) = box(top, 120, 4100, 2340, 285);
     caption("Symbol", 120, 4440);
     (boy ? txtNMSymbol : txtNFSymbol) = box(top, 120, 4680, 2340, 285);
-    // The tab strip beside the picture column leaves no room to widen these.
+    // The tab strip beside the picture column leaves no room to widen these:
+    // a longer symbol ends in an ellipsis and shows whole in the tool tip.
     for (TextBox* b : {boy ? txtNMRullingPlanet : txtNFRullingPlanet, boy ? txtNMAstronomicalName : txtNFAstronomicalName,
                        boy ? txtNMAnimalSymbol : txtNFAnimalSymbol, boy ? txtNMSymbol : txtNFSymbol})
         b->setWholeTextTip(true);
@@ -631,15 +635,15 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
                                boy ? &txtNMBestDirection : &txtNFBestDirection,
                                boy ? &txtNMLuckyGemstone : &txtNFLuckyGemstone};
     // The captions of the left column wrap, so its boxes have room for the
-    // longer deva texts.
+    // longer deva texts, with some to spare for a wider face.
     for (int i = 0; i < 6; ++i) {
-        auto* l = label(QString::fromLatin1(left[i]), f[0], 120, tops[i] - 90, 1680, 450);
+        auto* l = label(QString::fromLatin1(left[i]), f[0], 120, tops[i] - 90, 1500, 450);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setWordWrap(true);
-        *leftBoxes[i] = box(f[0], 1860, tops[i], 3480, 285);
+        *leftBoxes[i] = box(f[0], 1680, tops[i], 3690, 285);
     }
     for (int i = 0; i < 5; ++i) {
-        auto* l = label(QString::fromLatin1(right[i]), f[0], 5400, tops[i], 1380, 285);
+        auto* l = label(QString::fromLatin1(right[i]), f[0], 5430, tops[i], 1380, 285);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         *rightBoxes[i] = box(f[0], 6840, tops[i], 1800, 285);
     }

@@ -87,6 +87,7 @@ TEST(TextBox, TheWholeTextTipFollowsTheTextAndTheWidth)
     window.show(); // resizes reach a shown box at once
     box.setText(Long);
     EXPECT_TRUE(box.toolTip().isEmpty()); // only where the window asks for it
+    EXPECT_EQ(box.ShownText(), Long);
     box.setWholeTextTip(true);
     EXPECT_EQ(box.toolTip(), Long);
     box.setText(QStringLiteral("Leo"));
@@ -95,6 +96,35 @@ TEST(TextBox, TheWholeTextTipFollowsTheTextAndTheWidth)
     box.resize(box.fontMetrics().horizontalAdvance(Long) + 20, box.height());
     EXPECT_TRUE(box.TextFits());
     EXPECT_TRUE(box.toolTip().isEmpty());
+    EXPECT_EQ(box.ShownText(), Long);
+}
+
+// A box too narrow for its text draws it shortened with an ellipsis, as a
+// box of the same size holding just that shortened text draws it; it still
+// gives back the whole text.
+TEST(TextBox, ATextWiderThanItsTipBoxIsDrawnWithAnEllipsis)
+{
+    QWidget window;
+    TextBox cut(&window), plain(&window);
+    for (TextBox* b : {&cut, &plain})
+        b->setGeometry(0, 0, 90, b->HeightForLines(1));
+    plain.move(0, 40);
+    window.resize(100, 80);
+    window.show();
+    cut.setWholeTextTip(true);
+    cut.setText(Long);
+    const QString shown = cut.ShownText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(Long.startsWith(shown.chopped(1)));
+    EXPECT_EQ(cut.Text(), Long);
+    EXPECT_EQ(cut.toolTip(), Long);
+    plain.setText(shown);
+    EXPECT_TRUE(plain.TextFits());
+    EXPECT_EQ(cut.grab().toImage(), plain.grab().toImage());
+    // The plain box never shortens: its own text is what it draws.
+    plain.setText(Long);
+    EXPECT_EQ(plain.ShownText(), Long);
+    EXPECT_NE(cut.grab().toImage(), plain.grab().toImage());
 }
 
 // A box not on screen lays its text out only when it is shown; what it holds

@@ -455,14 +455,17 @@ TEST_F(KundaliResult, ProseBoxesShowWholeLinesAndShortFieldsShowTheirLongestValu
     // Chitra's deva purpose fits its widened box.
     ShowNakshatraInformation(KundaliPerson::Boy, "Chitra");
     EXPECT_TRUE(w.txtNMPurposeOfTheDeva->TextFits()) << w.txtNMPurposeOfTheDeva->Text().toStdString();
-    // Shravana's symbol is wider than the picture column allows: it is shown
-    // whole in the box's tool tip; a short one needs none.
+    // Shravana's symbol is wider than the picture column allows: the box
+    // shows it shortened with an ellipsis and whole in its tool tip; a short
+    // one needs neither.
     ShowNakshatraInformation(KundaliPerson::Girl, "Shravana");
     EXPECT_EQ(w.txtNFSymbol->Text(), QStringLiteral("An Ear /An Arrow / Three Footprints"));
     EXPECT_FALSE(w.txtNFSymbol->TextFits());
     EXPECT_EQ(w.txtNFSymbol->toolTip(), w.txtNFSymbol->Text());
+    EXPECT_TRUE(w.txtNFSymbol->ShownText().endsWith(QChar(0x2026)));
     ShowNakshatraInformation(KundaliPerson::Girl, "Ashwini");
     EXPECT_EQ(w.txtNFSymbol->Text(), QStringLiteral("Head of a Horse"));
     EXPECT_TRUE(w.txtNFSymbol->TextFits());
     EXPECT_TRUE(w.txtNFSymbol->toolTip().isEmpty());
+    EXPECT_EQ(w.txtNFSymbol->ShownText(), w.txtNFSymbol->Text());
 }

@@ -113,11 +113,14 @@ void checkPlainText(QPlainTextEdit* e, QStringList& out)
     auto* box = qobject_cast<TextBox*>(e);
     // A box on a page not opened yet holds its text without laying it out.
     const QString text = box ? box->Text() : e->toPlainText();
-    if (box && box->wholeTextTip()) {
-        // A box too narrow for its longest value shows it in its tool tip.
-        if (!box->TextFits() && box->toolTip() != box->Text())
+    if (box && box->wholeTextTip() && !box->TextFits()) {
+        // A box too narrow for its longest value shows it in its tool tip,
+        // and shows that it is cut.
+        if (box->toolTip() != box->Text())
             out << cut(e, box->Text(), "wider than its box without its whole text in the tool tip", 0,
                        e->contentsRect().width());
+        if (!box->ShownText().endsWith(QChar(0x2026)))
+            out << cut(e, box->Text(), "cut without a visible ellipsis", 0, e->contentsRect().width());
         return;
     }
     const QFontMetrics fm(e->document()->defaultFont());

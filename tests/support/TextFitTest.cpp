@@ -66,7 +66,7 @@ TEST(TextFitCheck, FindsAProseBoxShowingPartOfALine)
     EXPECT_EQ(TextsCutByTheirBoxes(&window), QStringList());
 }
 
-TEST(TextFitCheck, AOneLineBoxIsCutUnlessItShowsItsTextInATip)
+TEST(TextFitCheck, AOneLineBoxIsCutUnlessItShowsItsTextShortenedWithATip)
 {
     QWidget window;
     auto* box = new TextBox(&window);
@@ -75,7 +75,11 @@ TEST(TextFitCheck, AOneLineBoxIsCutUnlessItShowsItsTextInATip)
     EXPECT_TRUE(mentions(TextsCutByTheirBoxes(&window), QStringLiteral("wider than its box")));
     box->setWholeTextTip(true);
     EXPECT_EQ(box->toolTip(), box->Text());
+    EXPECT_TRUE(box->ShownText().endsWith(QChar(0x2026)));
     EXPECT_EQ(TextsCutByTheirBoxes(&window), QStringList());
+    // A tip taken away is found.
+    box->setToolTip(QString());
+    EXPECT_TRUE(mentions(TextsCutByTheirBoxes(&window), QStringLiteral("tool tip")));
 }
 
 TEST(TextFitCheck, AShortenedLabelMustCarryItsWholeText)
