@@ -1,9 +1,13 @@
 #include "TextBox.h"
 
 #include <QEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QPainter>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -14,6 +18,7 @@ TextBox::TextBox(QWidget* parent, bool multiLine) : QPlainTextEdit(parent)
     if (multiLine) {
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { stopAtLastLine(); });
     } else {
         setLineWrapMode(QPlainTextEdit::NoWrap);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -75,6 +80,32 @@ void TextBox::ShowWholeLines()
     const int margin = marginOf(this);
     const int lines = std::max(1, (height() - margin - 2 * frameWidth()) / fontMetrics().lineSpacing());
     resize(width(), HeightForLines(lines));
+}
+
+// The plain-text box counts a margin below the last line as well as above
+// the first, so a box of whole lines (margin above only) could scroll one
+// line further than its text, into blank space. The furthest first line is
+// the one that leaves the last line whole at the bottom.
+void TextBox::stopAtLastLine()
+{
+    QScrollBar* bar = verticalScrollBar();
+    const qreal room = viewport()->height() - document()->documentMargin();
+    int fit = 0;
+    qreal used = 0;
+    for (QTextBlock b = document()->lastBlock(); b.isValid() && used <= room; b = b.previous()) {
+        const QTextLayout* layout = b.layout();
+        if (!b.isVisible() || !layout)
+            continue;
+        for (int i = layout->lineCount() - 1; i >= 0; --i) {
+            used += layout->lineAt(i).height();
+            if (used > room)
+                break;
+            ++fit;
+        }
+    }
+    const int furthest = std::max(0, document()->lineCount() - fit);
+    if (furthest < bar->maximum())
+        bar->setMaximum(furthest);
 }
 
 void TextBox::setWholeTextTip(bool on)

@@ -39,6 +39,7 @@ protected:
 private:
     bool shortened();
     void updateTip();
+    void stopAtLastLine();
     bool wholeTextTip_ = false;
     std::optional<QString> pending_;
 };

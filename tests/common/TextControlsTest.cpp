@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QImage>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -77,6 +79,45 @@ TEST(TextBox, ShowWholeLinesShortensToTheLinesTheHeightHolds)
     box.setGeometry(0, 0, 200, 4);
     box.ShowWholeLines();
     EXPECT_EQ(box.height(), box.HeightForLines(1));
+}
+
+// A shown box of whole lines scrolls no further than its last line: a text
+// that fits does not scroll at all, and a longer one stops with its last
+// line at the bottom, wheel or keys.
+TEST(TextBox, AWholeLinesBoxScrollsNoFurtherThanItsLastLine)
+{
+    QWidget window;
+    window.resize(300, 200);
+    TextBox box(&window, true);
+    box.setGeometry(0, 0, 240, box.HeightForLines(3));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QScrollBar* bar = box.verticalScrollBar();
+    const struct {
+        QStringList lines;
+        int last; // the furthest first line
+    } cases[] = {
+        {{QStringLiteral("one")}, 0},
+        {{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}, 0},
+        {{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"), QStringLiteral("four"),
+          QStringLiteral("five")},
+         2},
+    };
+    for (const auto& c : cases) {
+        box.setText(c.lines.join(QLatin1Char('\n')));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(bar->maximum(), c.last) << c.lines.size();
+        for (int i = 0; i < 4; ++i) {
+            QWheelEvent wheel(QPointF(20, 10), box.viewport()->mapToGlobal(QPointF(20, 10)), {}, QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box.viewport(), &wheel);
+        }
+        QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(bar->value(), c.last) << c.lines.size();
+        // The last line is whole at the bottom.
+        const QRectF last = box.cursorRect(box.textCursor());
+        EXPECT_LE(last.bottom(), box.viewport()->height()) << c.lines.size();
+    }
 }
 
 TEST(TextBox, TheWholeTextTipFollowsTheTextAndTheWidth)

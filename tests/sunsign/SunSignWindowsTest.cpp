@@ -403,6 +403,8 @@ TEST_F(SunSignWindows, TypedMarkupIsShownLiterally)
 
 TEST_F(SunSignWindows, DetailPagesShowWholeLinesBesideTheirCaptions)
 {
+    // On screen, where the boxes lay out their text and can be scrolled.
+    screenchecks::MainWindowShown shown(desk);
     for (const char* sign : {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
                              "Sagittarius", "Capricorn", "Aquarius", "Pisces"}) {
         auto& s = modSunSign::state();
