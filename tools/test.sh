@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Set up, build and run every test without a display.
+# Set up, build and run every test without a display; then build and run them
+# again under the address and undefined-behaviour sanitizers, where any report
+# (a fault, a leak) fails its test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
@@ -8,3 +10,6 @@ cmake --preset ci
 cmake --build --preset ci
 export QT_QPA_PLATFORM=offscreen
 ctest --preset ci
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan

@@ -1,5 +1,6 @@
 #include "ApplicationKeys.h"
 
+#include "ApplicationFilter.h"
 #include "KeyFilter.h"
 
 #include <QApplication>
@@ -62,10 +63,5 @@ private:
 
 void InstallApplicationKeys()
 {
-    static ApplicationKeys* keys = [] {
-        auto* k = new ApplicationKeys;
-        qApp->installEventFilter(k);
-        return k;
-    }();
-    (void)keys;
+    installApplicationFilter<ApplicationKeys>();
 }

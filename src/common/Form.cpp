@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ApplicationFilter.h"
 #include "ApplicationKeys.h"
 #include "Forms.h"
 #include "MenuFont.h"
@@ -55,16 +56,6 @@ private:
     }
 };
 
-void installPlainTextLabels()
-{
-    static PlainTextLabels* filter = [] {
-        auto* f = new PlainTextLabels;
-        qApp->installEventFilter(f);
-        return f;
-    }();
-    (void)filter;
-}
-
 // The main window that owns the program's top-level dialogs.
 QWidget* mainWindow()
 {
@@ -77,7 +68,7 @@ QWidget* mainWindow()
 Form::Form(const char* formName, Kind kind)
     : name_(formName), kind_(kind)
 {
-    installPlainTextLabels();
+    installApplicationFilter<PlainTextLabels>();
     InstallApplicationKeys();
     setObjectName(QString::fromLatin1(formName));
     if (kind_ == Kind::Dialog) // a title and a close box, nothing else

@@ -467,10 +467,11 @@ TEST_F(NumerologyResults, OnScreenResultsLeftUnderTheWelcomePanelCanBeReached)
     // Then the other reading, left alone under the panel.
     NumerologyResultWindow* second = front();
     ASSERT_NE(second, nullptr);
-    EXPECT_NE(second->formName(), firstName);
+    const std::string secondName = second->formName();
+    EXPECT_NE(secondName, firstName);
     ASSERT_TRUE(scrollBarUntilWhole(second->cmdBack, Qt::Vertical));
     realClick(second->cmdBack);
-    EXPECT_FALSE(forms::isLoaded(second->formName()));
+    EXPECT_FALSE(forms::isLoaded(secondName));
     EXPECT_TRUE(forms::isLoaded<frmMainNumerology>());
     expectMainWindowFits("back at the input window under the welcome panel");
 }
