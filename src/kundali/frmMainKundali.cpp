@@ -569,35 +569,7 @@ void frmMainKundali::cmdCalculate_Click()
     step([&] { ShowNakshatraInformation(KundaliPerson::Girl, std::string(s.GirlNakshatra)); });
     step([] { vc::BuildKutaSummary(); });
 
-    step([&] {
-        frmVedicResult& result = forms::get<frmVedicResult>();
-        auto& cells = s.KutaScoreTable;
-        auto write = [&](int i, const std::string& text) {
-            cells[static_cast<std::size_t>(i)] = text;
-            result.lblVarna[static_cast<std::size_t>(i)]->setText(QString::fromStdString(text));
-        };
-        for (int r = 0; r < vc::KutaCount; ++r) {
-            const auto row = static_cast<std::size_t>(r);
-            write(5 * r, s.Classes.boy(r));
-            write(5 * r + 1, s.Classes.girl(r));
-            write(5 * r + 2, std::to_string(r + 1));
-            write(5 * r + 3, s.KutaPoints[row]);
-            write(5 * r + 4, s.KutaAreaOfLife[row]);
-        }
-        write(40, "36");
-
-        // The total is taken from the cells as the window shows them.
-        std::array<std::string, vc::ScoreTableCells> shown;
-        for (int r = 0; r < vc::KutaCount; ++r) {
-            const auto i = static_cast<std::size_t>(5 * r + 3);
-            shown[i] = result.lblVarna[i]->text().toStdString();
-        }
-        if (const auto total = vc::ScoreTableTotal(shown))
-            s.KutaTotal = static_cast<std::int16_t>(*total);
-        write(41, std::to_string(s.KutaTotal));
-        write(43, vc::KutaSummarySentence(result.lblVarna[41]->text().toStdString()));
-        write(42, std::string(vc::KutaVerdict(s.KutaTotal)));
-    });
+    step([] { ShowKutaScoreTable(); });
     step([] { WriteMatchReport(forms::get<frmVedicResult>().RTB, false); });
     step([] { forms::get<frmVedicResult>().Show(); });
     step([this] { Unload(); });

@@ -1249,3 +1249,12 @@ void ShowNakshatraInformation(KundaliPerson who, const std::string& nakshatra)
     }
     w.RefreshNakshatraPictures();
 }
+
+void ShowKutaScoreTable()
+{
+    modVedicCompatibility::FillKutaScoreTable();
+    frmVedicResult& w = forms::get<frmVedicResult>();
+    const auto& cells = modVedicCompatibility::state().KutaScoreTable;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        w.lblVarna[i]->setText(q(cells[i]));
+}

@@ -274,6 +274,9 @@ private:
 // pictures of that kind. A name without a row leaves the pages as they were.
 void ShowRashiInformation(KundaliPerson who, const std::string& signName);
 void ShowNakshatraInformation(KundaliPerson who, const std::string& nakshatra);
+// Fill the 44 cells of the score table from the kutas found, then show them
+// in the result window's table (loading the window on first touch).
+void ShowKutaScoreTable();
 
 // One run of a Kundali report: bold, colour (none keeps the one in force),
 // text; the text ends with its own line breaks.

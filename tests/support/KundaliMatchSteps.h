@@ -5,8 +5,6 @@
 
 #include "Forms.h"
 
-#include <QString>
-
 #include <string>
 
 // The eight kutas of a pair, as the input window's calculation runs them.
@@ -42,10 +40,6 @@ inline frmVedicResult& FillKundaliMatch(const std::string& boySign, const std::s
     ShowNakshatraInformation(KundaliPerson::Boy, boyNakshatra);
     ShowNakshatraInformation(KundaliPerson::Girl, girlNakshatra);
     vc::BuildKutaSummary();
-    vc::FillKutaScoreTable();
-    frmVedicResult& w = forms::get<frmVedicResult>();
-    for (int i = 0; i < vc::ScoreTableCells; ++i)
-        w.lblVarna[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(s.KutaScoreTable[static_cast<std::size_t>(i)]));
-    return w;
+    ShowKutaScoreTable();
+    return forms::get<frmVedicResult>();
 }
