@@ -364,7 +364,6 @@ public:
     void CalculatePlanetPositions();
 
     void setWindowLists(MoonSignWindowLists* lists) { lists_ = lists; }
-    MoonSignWindowLists* windowLists() const { return lists_; }
 
 private:
     const MoonModule* moon_;

@@ -480,9 +480,7 @@ void FillKutaScoreTable()
 }
 
 const SignTable &MaitriTable() { return Maitri; }
-const SignTable &RashiTable() { return Rashi; }
 const YoniTable &YoniPointsTable() { return Yoni; }
-const std::array<std::array<std::string_view, 4>, 4> &VarnaTable() { return Varna; }
 const std::array<std::array<std::string_view, 3>, 3> &VasyaTable() { return Vasya; }
 const std::array<std::array<std::string_view, 3>, 3> &GanaTable() { return Gana; }
 const std::array<std::array<std::string_view, 3>, 3> &NadiTable() { return Nadi; }

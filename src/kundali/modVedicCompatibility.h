@@ -155,9 +155,7 @@ inline constexpr std::array<std::string_view, 3> NadiClasses = {"Vatha/Adi", "Pi
 using SignTable = std::array<std::array<std::string_view, 12>, 12>;
 using YoniTable = std::array<std::array<std::string_view, 27>, 27>;
 const SignTable &MaitriTable();
-const SignTable &RashiTable();
 const YoniTable &YoniPointsTable();
-const std::array<std::array<std::string_view, 4>, 4> &VarnaTable();
 const std::array<std::array<std::string_view, 3>, 3> &VasyaTable();
 const std::array<std::array<std::string_view, 3>, 3> &GanaTable();
 const std::array<std::array<std::string_view, 3>, 3> &NadiTable();

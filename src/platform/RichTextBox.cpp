@@ -57,11 +57,6 @@ void RichTextBox::setSelLength(int length)
     setTextCursor(c);
 }
 
-QString RichTextBox::SelText() const
-{
-    return textCursor().selectedText().replace(QChar(0x2029), QLatin1Char('\n'));
-}
-
 void RichTextBox::setSelText(const QString& text)
 {
     QTextCursor c = textCursor();
@@ -86,11 +81,6 @@ bool RichTextBox::SelBold() const
 void RichTextBox::setSelBold(bool bold)
 {
     bold_ = bold;
-}
-
-QColor RichTextBox::SelColor() const
-{
-    return color_;
 }
 
 void RichTextBox::setSelColor(const QColor& color)

@@ -19,13 +19,11 @@ public:
     void setSelStart(int pos);
     int SelLength() const;
     void setSelLength(int length);
-    QString SelText() const;
     // Replaces the selection (or inserts at the insertion point) with text in
     // the current bold and colour.
     void setSelText(const QString& text);
     bool SelBold() const;
     void setSelBold(bool bold);
-    QColor SelColor() const;
     void setSelColor(const QColor& color);
 
     // The whole text; setting it replaces everything.

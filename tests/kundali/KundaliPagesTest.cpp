@@ -402,8 +402,6 @@ TEST_F(KundaliResult, EveryDrawingIsInTheProgram)
         present += QFile::exists(QStringLiteral(":/rashi/%1.svg").arg(w.IMGRashi.Key(i)));
     for (int i = 1; i <= 27; ++i)
         present += QFile::exists(QStringLiteral(":/nakshatra/%1.svg").arg(w.IMGNakshatra.Key(i)));
-    if (present == 0)
-        GTEST_SKIP() << "the rashi and nakshatra drawings are not merged yet";
     EXPECT_EQ(present, 39);
     // Each drawing is its own picture.
     std::set<QByteArray> seen;
