@@ -175,7 +175,7 @@ frmchiness::frmchiness() : ResultWindow(FormName)
                      &YourPartnerPicture, &Label21, &lblFemaleChineseSign, &Label33, &lblFemaleChineseElements,
                      &Label35, &txtFemaleelementDescription},
                     QStringLiteral("Chinese Sign"), QStringLiteral("Chinese  Element"));
-    pages_ = {fracompalibility, Framale, Frafemale};
+    SSTab->setPages({fracompalibility, Framale, Frafemale});
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), this);
     placeTwips(cmdBack, 120, 7980, 1300, 420);
@@ -262,32 +262,15 @@ void frmchiness::Form_Load()
 {
     try {
         SSTab->setSelectedItem(1);
-        bringToFront(0);
+        SSTab->BringToFront(fracompalibility);
     } catch (...) {
     }
     CentreOnScreenTop();
 }
 
-void frmchiness::bringToFront(int page)
-{
-    for (std::size_t i = 0; i < pages_.size(); ++i)
-        pages_[i]->setVisible(static_cast<int>(i) == page);
-    pages_.at(static_cast<std::size_t>(page))->raise();
-}
-
-int frmchiness::FrontPage() const
-{
-    for (std::size_t i = 0; i < pages_.size(); ++i)
-        if (!pages_[i]->isHidden())
-            return static_cast<int>(i);
-    return -1;
-}
-
 void frmchiness::SSTab_Click()
 {
-    const int tab = SSTab->SelectedItem() - 1;
-    if (tab >= 0 && tab < static_cast<int>(pages_.size()))
-        bringToFront(tab);
+    SSTab->BringSelectedToFront();
 }
 
 void frmchiness::cmdBack_Click()

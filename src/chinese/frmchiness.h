@@ -104,9 +104,6 @@ public:
     void mnuAbout_Click();
     void Label1_Click();
 
-    // The page in front: 0, 1 or 2 (as the tabs count); -1 when none.
-    int FrontPage() const;
-
 protected:
     void paintEvent(QPaintEvent* e) override;
 
@@ -126,7 +123,4 @@ private:
         TextBox** description;
     };
     void buildPersonPage(const PersonPage& p, const QString& signCaption, const QString& elementCaption);
-    void bringToFront(int page);
-
-    std::array<QGroupBox*, 3> pages_{};
 };

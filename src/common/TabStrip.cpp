@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 TabStrip::TabStrip(QWidget* parent) : QTabBar(parent)
 {
     // The document area cycles its windows on Ctrl+Tab before the key reaches
@@ -80,4 +82,30 @@ void TabStrip::keyPressEvent(QKeyEvent* e)
 {
     if (!stepByCtrlTab(e))
         QTabBar::keyPressEvent(e);
+}
+
+void TabStrip::BringSelectedToFront() const
+{
+    const int tab = SelectedItem();
+    if (tab >= 1 && tab <= static_cast<int>(pages_.size()))
+        BringToFront(pages_[static_cast<std::size_t>(tab - 1)]);
+}
+
+QWidget* TabStrip::FrontPage(const std::vector<QWidget*>& pages)
+{
+    for (QWidget* p : pages)
+        if (!p->isHidden())
+            return p;
+    return nullptr;
+}
+
+void TabStrip::BringToFront(const std::vector<QWidget*>& pages, QWidget* page)
+{
+    if (std::find(pages.begin(), pages.end(), page) == pages.end())
+        return;
+    for (QWidget* p : pages)
+        if (p != page)
+            p->hide();
+    page->show();
+    page->raise();
 }

@@ -2,10 +2,16 @@
 
 #include <QTabBar>
 
+#include <utility>
+#include <vector>
+
 // The tab strip of the tabbed windows. Every change of the selected tab, by a
 // click, the arrow keys, Ctrl+Tab, the wheel or the program, is followed by
 // Click, so a window that brings its page to the front in its Click handler
 // always shows the page of the selected tab. Tabs count from 1.
+//
+// The strip holds its pages, tab 1's first. They share one place in the
+// window: the page in front is shown, the others are hidden.
 class TabStrip : public QTabBar {
     Q_OBJECT
 public:
@@ -16,6 +22,19 @@ public:
     // Selects tab index (from 1); Click follows when the selection changes.
     void setSelectedItem(int index);
     int Count() const { return count(); }
+
+    void setPages(std::vector<QWidget*> pages) { pages_ = std::move(pages); }
+    const std::vector<QWidget*>& Pages() const { return pages_; }
+    // The page in front; nullptr when none is shown.
+    QWidget* FrontPage() const { return FrontPage(pages_); }
+    // Shows page, one of the strip's pages, and hides the others.
+    void BringToFront(QWidget* page) const { BringToFront(pages_, page); }
+    // Brings the selected tab's page to the front.
+    void BringSelectedToFront() const;
+
+    // The same for pages that share a place without a strip.
+    static QWidget* FrontPage(const std::vector<QWidget*>& pages);
+    static void BringToFront(const std::vector<QWidget*>& pages, QWidget* page);
 
 signals:
     void Click();
@@ -29,4 +48,6 @@ protected:
 
 private:
     bool stepByCtrlTab(QKeyEvent* e);
+
+    std::vector<QWidget*> pages_;
 };

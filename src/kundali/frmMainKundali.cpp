@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
@@ -49,9 +50,6 @@ const QString frmMainKundali::OnlyCharactersMessage = QStringLiteral("Please Ent
 namespace {
 
 const QString WindowCaption = QStringLiteral("Vorlaine Astrology Kundali Match");
-
-// The file-must-exist flag of the open dialog; the other flags have names.
-constexpr unsigned FileMustExist = 0x1000;
 
 QFont verdana(double points, bool bold = false)
 {
@@ -184,7 +182,7 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
     // Both person frames share one layout; only the names of the controls
     // and the captions' left edge differ.
     auto personFrame = [this](const QString& title, double left, double captionLeft, Person& p,
-                              QLabel*& tzHelp, QGroupBox*& latFrame, QGroupBox*& longFrame, QPushButton*& browse) {
+                              ClickLabel*& tzHelp, QGroupBox*& latFrame, QGroupBox*& longFrame, QPushButton*& browse) {
         auto* frame = new QGroupBox(title, this);
         placeTwips(frame, left, 1410, 4365, 3750);
         auto caption = [&](const QString& text, double l, double top, double width) {
@@ -226,10 +224,9 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
         caption(QStringLiteral("Time Zone"), captionLeft, 1445, 1000);
         p.zoneHour = box(1140, 1400, 495, 285, 3);
         p.zoneMinute = box(1760, 1400, 495, 285, 2);
-        auto* help = new ClickLabel(QStringLiteral("TZ Help"), frame);
-        linkStyle(help);
-        placeTwips(help, 2385, 1407, 945, 270);
-        tzHelp = help;
+        tzHelp = new ClickLabel(QStringLiteral("TZ Help"), frame);
+        linkStyle(tzHelp);
+        placeTwips(tzHelp, 2385, 1407, 945, 270);
         p.dst = new QCheckBox(QStringLiteral("DST"), frame);
         placeTwips(p.dst, 3450, 1417, 800, 250);
 
@@ -243,7 +240,7 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
             placeTwips(a, 75, 15, 870, row);
             placeTwips(b, 75, 15 + row, 870, row);
             a->setChecked(true);
-            for (QWidget* w : {static_cast<QWidget*>(f), static_cast<QWidget*>(a), static_cast<QWidget*>(b)})
+            for (QWidget* w : std::initializer_list<QWidget*>{f, a, b})
                 w->setFont(msSansSerif());
             // Two rows of the usual round buttons do not fit the designed
             // height; slightly smaller ones are drawn whole.
@@ -276,18 +273,14 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
             if (w->parentWidget() == frame && w != latFrame && w != longFrame)
                 w->setFont(verdana(w->property("unitHint").toBool() ? 6.75 : 8.25));
         frame->setFont(verdana(9.75, true));
-        for (QWidget* w : {static_cast<QWidget*>(p.zoneHour), static_cast<QWidget*>(p.zoneMinute),
-                           static_cast<QWidget*>(p.dst)})
+        for (QWidget* w : std::initializer_list<QWidget*>{p.zoneHour, p.zoneMinute, p.dst})
             w->setFont(verdana(8.25, true));
         return frame;
     };
 
     Person m{}, f{};
-    QLabel *mHelp = nullptr, *fHelp = nullptr;
-    Frame1 = personFrame(QStringLiteral("Boy's Details"), 0, 120, m, mHelp, Frame3, Frame4, cmdMaleBrowse);
-    Frame2 = personFrame(QStringLiteral("Girl's Details"), 4350, 90, f, fHelp, Frame6, Frame7, cmdFemaleBrowse);
-    lblMTZHelp = static_cast<ClickLabel*>(mHelp);
-    lblFTZHelp = static_cast<ClickLabel*>(fHelp);
+    Frame1 = personFrame(QStringLiteral("Boy's Details"), 0, 120, m, lblMTZHelp, Frame3, Frame4, cmdMaleBrowse);
+    Frame2 = personFrame(QStringLiteral("Girl's Details"), 4350, 90, f, lblFTZHelp, Frame6, Frame7, cmdFemaleBrowse);
     txtMName = m.name, cboMDate = m.date, cboMMonth = m.month, cboMYear = m.year;
     cboMHH = m.hour, cboMMM = m.minute, cboMSS = m.second;
     txtMZoneHour = m.zoneHour, txtMZoneMinute = m.zoneMinute, chkMDST = m.dst;
@@ -336,7 +329,7 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
                          txtFLD, txtFLM, txtFLoD, txtFLoM})
         keyfilter::install(b, keyfilter::Accepts::Digits, refusedWith(OnlyNumbersMessage));
 
-    const QWidget* order[] = {
+    QWidget* const order[] = {
         txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD, txtMLoM,
         txtMCity, txtMState, txtMCountry,
         txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM, cboFSS, txtFLD, txtFLM, txtFLoD, txtFLoM,
@@ -345,7 +338,7 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
         txtMZoneHour, txtMZoneMinute, chkMDST, optMNorth, optMSouth, optMEast, optMWest,
         txtFZoneHour, txtFZoneMinute, chkFDST, optFNorth, optFSouth, optFEast, optFWest};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+        setTabOrder(order[i], order[i + 1]);
 
     // A frame with a close box but no minimise or maximise box.
     if (frame() != this)
@@ -589,7 +582,7 @@ void frmMainKundali::cmdOpen_Click()
         CD.Filter = QStringLiteral("Vorlaine Free Astrology Kundali Match (*.kun)|*.kun");
         CD.FilterIndex = 2;
         CD.DefaultExt = QStringLiteral("kun");
-        CD.Flags = cdl::HideReadOnly | FileMustExist | cdl::NoReadOnlyReturn; // 36868
+        CD.Flags = cdl::HideReadOnly | cdl::FileMustExist | cdl::NoReadOnlyReturn; // 36868
         CD.DialogTitle = QStringLiteral("Select the source file");
         CD.FileName.clear();
         CD.CancelError = true;

@@ -5,11 +5,11 @@
 #include "ClickLabel.h"
 #include "Cp1252.h"
 #include "RichTextBox.h"
+#include "SafeWrite.h"
 #include "TwipsLayout.h"
 #include "modHelp.h"
 
 #include <QPushButton>
-#include <QSaveFile>
 
 using namespace platform;
 
@@ -85,20 +85,8 @@ void frmSaveKundali::cmdSave_Click()
         path = CD.FileName;
 
         // Only the reading goes into the file, and it replaces an existing
-        // file only once it is completely written. The explicit flush
-        // matters: a commit after a failed buffered write would still put the
-        // short temporary file in the old one's place.
-        const QByteArray bytes = ReadingFileBytes();
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            why = file.errorString();
-        } else if (file.write(bytes) != bytes.size() || !file.flush()) {
-            why = file.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            why = file.errorString();
-        }
-        if (why.isEmpty())
+        // file only once it is completely written.
+        if (writeFileSafely(path, ReadingFileBytes(), &why))
             return;
     } catch (...) {
         if (path.isEmpty())

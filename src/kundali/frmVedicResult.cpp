@@ -97,8 +97,6 @@ void setRole(QWidget* w, const char* role)
     }
 }
 
-const QString Site = QStringLiteral("https://www.vorlaine.example");
-
 constexpr int RashiPx = 200;
 constexpr int NakshatraWidthPx = 150;
 constexpr int NakshatraHeightPx = 159;
@@ -283,8 +281,8 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     connect(mnuBack, &QAction::triggered, this, [this] { mnuBack_Click(); });
     AddHelpMenu(this);
 
-    lblBanner = label(QStringLiteral("Free love tests, horoscopes and astrology reports at ") + Site, this, 623, 0,
-                      10695, 240);
+    lblBanner = label(QStringLiteral("Free love tests, horoscopes and astrology reports at ") + SiteBaseAddress, this,
+                      623, 0, 10695, 240);
     lblBanner->setObjectName(QStringLiteral("lblBanner"));
     lblBanner->setAlignment(Qt::AlignCenter);
     QPalette banner = lblBanner->palette();
@@ -312,7 +310,7 @@ frmVedicResult::frmVedicResult() : ResultWindow(FormName)
     fraMNakshatra = topFrame(QStringLiteral("Boy's Nakshatra Information"), "fraMNakshatra");
     fraFNakshatra = topFrame(QStringLiteral("Girl's Nakshatra Information"), "fraFNakshatra");
     fraAbout = topFrame(QStringLiteral("About Software"), "fraAbout");
-    pagesAll_ = {fraGuna, fraMRashi, fraFRashi, fraMNakshatra, fraFNakshatra, fraAbout};
+    TSAll->setPages({fraGuna, fraMRashi, fraFRashi, fraMNakshatra, fraFNakshatra, fraAbout});
 
     // Pictures by key, alphabetical as the lists keep them.
     static const char* rashiKeys[12] = {"Aquarius", "Aries", "Cancer", "Capricorn", "Gemini", "Leo",
@@ -393,7 +391,7 @@ void frmVedicResult::buildMatchTab()
     fraUserDetails = sub(QStringLiteral("Boy's And Girl's Birth Details"), "fraUserDetails", 225);
     fraTable = sub(QStringLiteral("Guna Milan"), "fraTable", 225);
     fraInterpretation = sub(QStringLiteral("Interpretation"), "fraInterpretation", 240);
-    pagesD_ = {fraUserDetails, fraTable, fraInterpretation};
+    TSD->setPages({fraUserDetails, fraTable, fraInterpretation});
 
     // Birth details.
     lblDisplay[0] = label(QStringLiteral("Boy's Birth Details"), fraUserDetails, 240, 480, 4800, 300, "heading");
@@ -441,7 +439,8 @@ void frmVedicResult::buildMatchTab()
     placeLook(RTB);
     RTB->setObjectName(QStringLiteral("RTB"));
     placeTwips(RTB, 120, 360, 10965, 3495);
-    lblHyperlink = linkLabel(QStringLiteral("For a detailed analysis of your match visit ") + Site, fraInterpretation);
+    lblHyperlink =
+        linkLabel(QStringLiteral("For a detailed analysis of your match visit ") + SiteBaseAddress, fraInterpretation);
     lblHyperlink->setAlignment(Qt::AlignCenter);
     placeTwips(lblHyperlink, 2865, 3960, 6210, 240);
 }
@@ -494,7 +493,7 @@ void frmVedicResult::buildRashiTab(KundaliPerson who)
     (boy ? Frame6 : Frame14) = f[5];
     (boy ? Frame7 : Frame15) = f[6];
     (boy ? Frame8 : Frame16) = f[7];
-    (boy ? pagesM_ : pagesF_) = {f.begin(), f.end()};
+    ts->setPages(std::vector<QWidget*>(f.begin(), f.end()));
 
     auto boldCaption = [](const QString& text, QWidget* parent, double l, double t) {
         label(text, parent, l, t, 6615, 240, "bold");
@@ -613,7 +612,7 @@ void frmVedicResult::buildNakshatraTab(KundaliPerson who)
     (boy ? Frame20 : Frame26) = f[3];
     (boy ? Frame21 : Frame27) = f[4];
     (boy ? Frame22 : Frame28) = f[5];
-    (boy ? pagesNM_ : pagesNF_) = {f.begin(), f.end()};
+    ts->setPages(std::vector<QWidget*>(f.begin(), f.end()));
 
     auto boldCaption = [](const char* text, QWidget* parent, double l, double t) {
         label(QString::fromLatin1(text), parent, l, t, 8415, 240, "bold");
@@ -688,7 +687,8 @@ void frmVedicResult::buildAboutBlock(QWidget* pg, const QString& title, ClickLab
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->ensurePolished(); // the height follows the paragraph's font and padding
     text->setFixedHeight(text->heightForWidth(text->width()));
-    auto* visit = linkLabel(QStringLiteral("Visit us at ") + Site + QStringLiteral(" for more free love tests"), pg);
+    auto* visit =
+        linkLabel(QStringLiteral("Visit us at ") + SiteBaseAddress + QStringLiteral(" for more free love tests"), pg);
     visit->setGeometry(twipsToPixelsX(120), text->geometry().bottom() + twipsToPixelsY(150),
                        twipsToPixelsX(width - 240), twipsToPixelsY(240));
     *link = visit;
@@ -715,7 +715,8 @@ void frmVedicResult::buildAboutTab()
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->ensurePolished();
     text->setFixedHeight(text->heightForWidth(text->width()));
-    lblAboutVisit = linkLabel(QStringLiteral("Visit us at ") + Site + QStringLiteral(" for more free love tests"), a);
+    lblAboutVisit =
+        linkLabel(QStringLiteral("Visit us at ") + SiteBaseAddress + QStringLiteral(" for more free love tests"), a);
     placeTwips(lblAboutVisit, 840, 0, 9960, 240);
     lblAboutVisit->move(lblAboutVisit->x(), text->geometry().bottom() + twipsToPixelsY(240));
 }
@@ -984,12 +985,10 @@ void frmVedicResult::Form_Load()
         [&] { lblFPOB->setText(QStringLiteral("Your Partner's Place Of Birth: ") + q(s.Girl.BirthPlace)); });
 
     // Every strip opens on its first tab with its first page in front.
-    for (TabStrip* ts : {TSAll, TSD, TSM, TSF, TSNM, TSNF})
+    for (TabStrip* ts : {TSAll, TSD, TSM, TSF, TSNM, TSNF}) {
         ts->setSelectedItem(1);
-    for (QWidget* p : {static_cast<QWidget*>(fraGuna), static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame9),
-                       static_cast<QWidget*>(Frame17), static_cast<QWidget*>(Frame23),
-                       static_cast<QWidget*>(fraUserDetails)})
-        BringToFront(p);
+        ts->BringSelectedToFront();
+    }
 }
 
 void frmVedicResult::cmdBack_Click()
@@ -1056,90 +1055,42 @@ void frmVedicResult::lblAboutVisit_Click()
 
 // ---- Pages and paging.
 
-const std::vector<QWidget*>& frmVedicResult::PagesOf(const TabStrip* s) const
-{
-    static const std::vector<QWidget*> none;
-    if (s == TSAll)
-        return pagesAll_;
-    if (s == TSD)
-        return pagesD_;
-    if (s == TSM)
-        return pagesM_;
-    if (s == TSF)
-        return pagesF_;
-    if (s == TSNM)
-        return pagesNM_;
-    if (s == TSNF)
-        return pagesNF_;
-    return none;
-}
-
-QWidget* frmVedicResult::FrontPage(const TabStrip* s) const
-{
-    for (QWidget* p : PagesOf(s))
-        if (!p->isHidden())
-            return p;
-    return nullptr;
-}
-
-void frmVedicResult::BringToFront(QWidget* pg)
-{
-    // The pages of one place share a parent; the one in front is the one shown.
-    for (const auto* list : {&pagesAll_, &pagesD_, &pagesM_, &pagesF_, &pagesNM_, &pagesNF_}) {
-        if (std::find(list->begin(), list->end(), pg) == list->end())
-            continue;
-        for (QWidget* other : *list)
-            if (other != pg)
-                other->hide();
-    }
-    pg->show();
-    pg->raise();
-}
-
-void frmVedicResult::StripClick(const TabStrip* s)
-{
-    const auto& pages = PagesOf(s);
-    const int index = s->SelectedItem();
-    if (index >= 1 && index <= static_cast<int>(pages.size()))
-        BringToFront(pages[static_cast<std::size_t>(index - 1)]);
-}
-
 void frmVedicResult::PageTo(TabStrip* s, int tab)
 {
-    const auto& pages = PagesOf(s);
+    const auto& pages = s->Pages();
     if (tab >= 1 && tab <= static_cast<int>(pages.size()))
-        ignoringErrors([&] { BringToFront(pages[static_cast<std::size_t>(tab - 1)]); });
+        ignoringErrors([&] { s->BringToFront(pages[static_cast<std::size_t>(tab - 1)]); });
     ignoringErrors([&] { s->setSelectedItem(tab); });
 }
 
 void frmVedicResult::TSAll_Click()
 {
-    StripClick(TSAll);
+    TSAll->BringSelectedToFront();
 }
 
 void frmVedicResult::TSD_Click()
 {
-    StripClick(TSD);
+    TSD->BringSelectedToFront();
 }
 
 void frmVedicResult::TSM_Click()
 {
-    StripClick(TSM);
+    TSM->BringSelectedToFront();
 }
 
 void frmVedicResult::TSF_Click()
 {
-    StripClick(TSF);
+    TSF->BringSelectedToFront();
 }
 
 void frmVedicResult::TSNM_Click()
 {
-    StripClick(TSNM);
+    TSNM->BringSelectedToFront();
 }
 
 void frmVedicResult::TSNF_Click()
 {
-    StripClick(TSNF);
+    TSNF->BringSelectedToFront();
 }
 
 // ---- The information pages.

@@ -227,10 +227,6 @@ public:
     void cmdNFBack5_Click() { PageTo(TSNF, 4); }
     void cmdNFBack6_Click() { PageTo(TSNF, 5); }
 
-    // The page frames of a strip, tab 1 first, and the one in front.
-    const std::vector<QWidget*>& PagesOf(const TabStrip* strip) const;
-    QWidget* FrontPage(const TabStrip* strip) const;
-
     // One person's rashi page: the Vedic-name label and the 26 boxes in the
     // rashi table's field order (English Name .. Not Compatible With).
     QLabel* RashiNameLabel(KundaliPerson who) const;
@@ -256,8 +252,6 @@ protected:
 
 private:
     void PageTo(TabStrip* strip, int tab);
-    void StripClick(const TabStrip* strip);
-    void BringToFront(QWidget* page);
 
     void buildMatchTab();
     void buildRashiTab(KundaliPerson who);
@@ -265,8 +259,6 @@ private:
     void buildAboutTab();
     void buildAboutBlock(QWidget* page, const QString& title, ClickLabel** link);
     void connectPaging();
-
-    std::vector<QWidget*> pagesAll_, pagesD_, pagesM_, pagesF_, pagesNM_, pagesNF_;
 };
 
 // Fill one person's rashi or nakshatra page of the result window from the

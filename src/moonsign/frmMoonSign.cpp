@@ -10,6 +10,7 @@
 #include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "TabStrip.h"
 #include "TextBox.h"
 #include "TwipsLayout.h"
 #include "modHelp.h"
@@ -248,18 +249,7 @@ void frmMoonSign::Form_Load()
 
 void frmMoonSign::bringToFront(QGroupBox* page)
 {
-    for (QGroupBox* p : {Frame1, Frame2})
-        p->setVisible(p == page);
-    page->raise();
-}
-
-int frmMoonSign::FrontPage() const
-{
-    if (!Frame1->isHidden())
-        return 1;
-    if (!Frame2->isHidden())
-        return 2;
-    return 0;
+    TabStrip::BringToFront({Frame1, Frame2}, page);
 }
 
 void frmMoonSign::cmdBirthDetails_Click()

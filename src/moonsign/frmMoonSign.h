@@ -77,8 +77,6 @@ public:
 
     // Shows one of the two pages, Frame1 or Frame2, in front of the other.
     void bringToFront(QGroupBox* page);
-    // The page in front: 1 or 2.
-    int FrontPage() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

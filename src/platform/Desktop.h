@@ -11,6 +11,8 @@ class QTextDocument;
 namespace platform {
 
 inline const QString ApplicationTitle = QStringLiteral("Vorlaine Love Test");
+// The product's web site, where its pages and the reports' footers point.
+inline const QString SiteBaseAddress = QStringLiteral("https://www.vorlaine.example");
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { OK, OKCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
@@ -21,6 +23,7 @@ namespace cdl {
 inline constexpr unsigned OverwritePrompt = 0x2;
 inline constexpr unsigned HideReadOnly = 0x4;
 inline constexpr unsigned PathMustExist = 0x800;
+inline constexpr unsigned FileMustExist = 0x1000;
 inline constexpr unsigned NoReadOnlyReturn = 0x8000;
 } // namespace cdl
 

@@ -1,8 +1,8 @@
 #include "RichTextBox.h"
 
 #include "Cp1252.h"
+#include "SafeWrite.h"
 
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTextBlock>
@@ -223,15 +223,5 @@ QByteArray RichTextBox::toRtf() const
 
 bool RichTextBox::SaveFile(const QString& path, QString* error) const
 {
-    QSaveFile file(path);
-    const QByteArray data = toRtf();
-    // The flush is checked on its own: a commit after a failed buffered write
-    // would still put the short temporary file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.flush() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return platform::writeFileSafely(path, toRtf(), error);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Desktop.h"
+
 #include <QString>
 
 // The product's web pages, the update reminder and the settings encoder.
-inline const QString SiteBaseAddress = QStringLiteral("https://www.vorlaine.example");
+using platform::SiteBaseAddress;
 inline const QString SitePagePath = QStringLiteral("/vorlaine-free-love-test/ssd.php?page=");
 
 QString PageAddress(const QString& pageKey);

@@ -155,7 +155,7 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     lblNameF->setObjectName(QStringLiteral("lblNameF"));
     lblSunSignM->setObjectName(QStringLiteral("lblSunSignM"));
     lblSunSignF->setObjectName(QStringLiteral("lblSunSignF"));
-    pages_ = {Frame3, Frame1, Frame2};
+    TS->setPages({Frame3, Frame1, Frame2});
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), body);
     placeTwips(cmdBack, 120, 7820, 1300, 420);
@@ -315,33 +315,13 @@ void frmSunSign::Form_Load()
     lblMatchSunSigns->setText("Zodiac Compatibility: " + q(s.SunSignM) + " And " + q(s.SunSignF));
     lblMatchDescription->setText(q(s.ZodiacMatchDescription));
     TS->setSelectedItem(1);
-    bringToFront(Frame3);
+    TS->BringToFront(Frame3);
     CentreOnScreenTop();
-}
-
-void frmSunSign::bringToFront(QGroupBox* frame)
-{
-    for (QGroupBox* p : pages_)
-        p->setVisible(p == frame);
-    frame->raise();
-}
-
-int frmSunSign::FrontPage() const
-{
-    for (int i = 0; i < 3; ++i)
-        if (!pages_[i]->isHidden())
-            return i + 1;
-    return 0;
 }
 
 void frmSunSign::TS_Click()
 {
-    switch (TS->SelectedItem()) {
-    case 1: bringToFront(Frame3); break;
-    case 2: bringToFront(Frame1); break;
-    case 3: bringToFront(Frame2); break;
-    default: break;
-    }
+    TS->BringSelectedToFront();
 }
 
 void frmSunSign::cmdBack_Click()

@@ -85,8 +85,6 @@ public:
     void lblHyperlink_Click();
     void Label24_Click();
 
-    // The page in front: 1, 2 or 3.
-    int FrontPage() const;
     // A person's detail boxes in the order of their rows, one-line or not.
     const std::array<QWidget*, 11>& DetailBoxes(bool male) const { return (male ? personM_ : personF_).boxes; }
 
@@ -111,8 +109,6 @@ private:
                                const QString& dobCaption, const QString& signCaption, PersonWidgets& w);
     void fillPerson(const PersonWidgets& w, const std::string& sign, const std::string& name,
                     const QString& dob, QLabel* matchPicture);
-    void bringToFront(QGroupBox* frame);
 
     PersonWidgets personM_{}, personF_{};
-    std::array<QGroupBox*, 3> pages_{};
 };

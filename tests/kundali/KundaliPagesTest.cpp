@@ -78,8 +78,8 @@ TEST_F(KundaliResult, RashiPagesCarryTheirCaptionsAndTheGirlsRepeatTheBoys)
           "Best Period Of Activity"},
          {}},
     };
-    const auto boy = w.PagesOf(w.TSM);
-    const auto girl = w.PagesOf(w.TSF);
+    const auto boy = w.TSM->Pages();
+    const auto girl = w.TSF->Pages();
     for (std::size_t k = 0; k < pages.size(); ++k) {
         EXPECT_EQ(captions(boy[k]), sorted(pages[k].first)) << "page " << k + 1;
         EXPECT_EQ(captions(girl[k]), sorted(pages[k].second.isEmpty() ? pages[k].first : pages[k].second))
@@ -109,7 +109,7 @@ TEST_F(KundaliResult, NakshatraPagesCarryTheirCaptions)
     };
     for (std::size_t k = 0; k < pages.size(); ++k) {
         for (MultiRowTabStrip* s : {w.TSNM, w.TSNF}) {
-            const QWidget* p = w.PagesOf(s)[k];
+            const QWidget* p = s->Pages()[k];
             EXPECT_EQ(captions(p), sorted(pages[k])) << "page " << k + 1;
             for (QLabel* l : p->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
                 EXPECT_EQ(l->font().bold(), k >= 1) << l->text().toStdString();

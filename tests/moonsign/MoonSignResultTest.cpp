@@ -3,6 +3,7 @@
 #include "frmSaveMoonSign.h"
 
 #include "SignNames.h"
+#include "TabStrip.h"
 #include "TestWindow.h"
 #include "TextBox.h"
 #include "modHelp.h"
@@ -217,16 +218,17 @@ TEST_F(MoonSignResult, SameEntriesGiveTheSameSign)
 TEST_F(MoonSignResult, OpensOnTheAnalysisPageAndTheButtonsSwitchPages)
 {
     frmMoonSign& r = calculate(j2000(), april1992());
+    auto front = [&r] { return TabStrip::FrontPage({r.Frame1, r.Frame2}); };
     EXPECT_FALSE(r.frame()->isHidden());
-    EXPECT_EQ(r.FrontPage(), 2);
+    EXPECT_EQ(front(), r.Frame2);
     EXPECT_EQ(r.Frame1->title(), QStringLiteral("Personal Details"));
     EXPECT_EQ(r.Frame2->title(), QStringLiteral("Moon Sign Compatibility Interpretation"));
     QTest::mouseClick(r.cmdBirthDetails, Qt::LeftButton);
-    EXPECT_EQ(r.FrontPage(), 1);
+    EXPECT_EQ(front(), r.Frame1);
     QTest::mouseClick(r.cmdBirthDetails, Qt::LeftButton);
-    EXPECT_EQ(r.FrontPage(), 1);
+    EXPECT_EQ(front(), r.Frame1);
     QTest::mouseClick(r.cmdMoonCompatibilityAnalysis, Qt::LeftButton);
-    EXPECT_EQ(r.FrontPage(), 2);
+    EXPECT_EQ(front(), r.Frame2);
     EXPECT_EQ(r.Label1->text(), QStringLiteral("Percentage Of Compatibility"));
     EXPECT_EQ(r.Label3->text(), QStringLiteral("Detailed Analysis"));
     EXPECT_FLOAT_EQ(r.Left(), (19200.0f - r.Width()) / 2.0f);
@@ -264,7 +266,8 @@ TEST_F(MoonSignResult, TheInputWindowIsOnlyHiddenAndBackBringsItBack)
     w.txtFName->setText(QStringLiteral("Ben R"));
     w.cmdRashi_Click();
     EXPECT_EQ(forms::get<frmMoonSign>().txtUserF->Text(), QStringLiteral("Ben R"));
-    EXPECT_EQ(forms::get<frmMoonSign>().FrontPage(), 2);
+    frmMoonSign& again = forms::get<frmMoonSign>();
+    EXPECT_EQ(TabStrip::FrontPage({again.Frame1, again.Frame2}), again.Frame2);
 }
 
 TEST_F(MoonSignResult, ExitAndTheCloseBoxLeaveTheInputWindowHidden)

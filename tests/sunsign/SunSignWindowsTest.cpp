@@ -249,7 +249,8 @@ TEST_F(SunSignWindows, ResultShowsBothPersonsAndThePair)
     EXPECT_EQ(r.Image1->pixmap().toImage(), r.IMG.Find("Aries").toImage());
     EXPECT_EQ(r.picSunSignF->pixmap().toImage(), r.IMG.Find("Leo").toImage());
     EXPECT_NE(r.Image1->pixmap().toImage(), r.Image2->pixmap().toImage());
-    EXPECT_EQ(r.FrontPage(), 1);
+    EXPECT_EQ(r.TS->Pages(), (std::vector<QWidget*>{r.Frame3, r.Frame1, r.Frame2}));
+    EXPECT_EQ(r.TS->FrontPage(), r.Frame3);
     EXPECT_EQ(r.TS->tabText(2), QStringLiteral("Your Partner's Zodiac Details"));
 }
 
@@ -288,7 +289,7 @@ TEST_F(SunSignWindows, TabsBringTheirPageToTheFront)
     frmSunSign& r = check("March", "25", "July", "25");
     for (int tab : {2, 3, 3, 1, 2}) {
         QTest::mouseClick(r.TS, Qt::LeftButton, {}, r.TS->tabRect(tab - 1).center());
-        EXPECT_EQ(r.FrontPage(), tab);
+        EXPECT_EQ(r.TS->FrontPage(), r.TS->Pages()[static_cast<std::size_t>(tab - 1)]);
     }
     // Only the compatibility page carries the Save button.
     EXPECT_EQ(r.cmdSave->parentWidget(), r.Frame3);
@@ -355,29 +356,30 @@ TEST_F(SunSignWindows, SaveOpensTheReportModally)
 TEST_F(SunSignWindows, EveryWayOfChangingTheTabBringsItsPage)
 {
     frmSunSign& r = check("March", "25", "July", "25");
+    const auto& pages = r.TS->Pages();
     r.resize(r.size());
     r.TS->setFocus();
     QTest::keyClick(r.TS, Qt::Key_Right);
     EXPECT_EQ(r.TS->SelectedItem(), 2);
-    EXPECT_EQ(r.FrontPage(), 2);
+    EXPECT_EQ(r.TS->FrontPage(), pages[1]);
     QTest::keyClick(r.TS, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(r.FrontPage(), 3);
+    EXPECT_EQ(r.TS->FrontPage(), pages[2]);
     QTest::keyClick(r.TS, Qt::Key_Tab, Qt::ControlModifier); // round the end
-    EXPECT_EQ(r.FrontPage(), 1);
+    EXPECT_EQ(r.TS->FrontPage(), pages[0]);
     QTest::keyClick(r.TS, Qt::Key_Left);
-    EXPECT_EQ(r.FrontPage(), 1); // no tab before the first
+    EXPECT_EQ(r.TS->FrontPage(), pages[0]); // no tab before the first
     QTest::mouseClick(r.TS, Qt::LeftButton, {}, r.TS->tabRect(2).center());
     EXPECT_EQ(r.TS->SelectedItem(), 3);
-    EXPECT_EQ(r.FrontPage(), 3);
+    EXPECT_EQ(r.TS->FrontPage(), pages[2]);
     // A right click chooses nothing.
     QTest::mouseClick(r.TS, Qt::RightButton, {}, r.TS->tabRect(0).center());
     EXPECT_EQ(r.TS->SelectedItem(), 3);
-    EXPECT_EQ(r.FrontPage(), 3);
+    EXPECT_EQ(r.TS->FrontPage(), pages[2]);
     // The wheel moves the selection, and the page follows.
     QWheelEvent wheel(QPointF(r.TS->tabRect(1).center()), QPointF(r.TS->mapToGlobal(r.TS->tabRect(1).center())),
                       QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(r.TS, &wheel);
-    EXPECT_EQ(r.FrontPage(), r.TS->SelectedItem());
+    EXPECT_EQ(r.TS->FrontPage(), pages[static_cast<std::size_t>(r.TS->SelectedItem() - 1)]);
     EXPECT_NE(r.TS->SelectedItem(), 3);
 }
 
