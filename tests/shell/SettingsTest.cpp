@@ -96,8 +96,7 @@ TEST(StartUp, OpensWithAPipeInPlaceOfTheSettingsFileAndLeavesIt)
     program.start();
     EXPECT_EQ(program.firstWords(10000).toStdString(), "window");
     EXPECT_TRUE(isPipe(folders.settingsPath()));
-    program.process.kill();
-    program.process.waitForFinished();
+    program.kill();
 }
 
 TEST(StartUp, StoresTheReminderDateInTheUsersSettingsFile)

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include <gtest/gtest.h>
+
 // A copy of the program started as a user starts it (StartedProgram.cpp),
 // with a runtime and a settings folder of the test's own.
 class StartedProgram {
@@ -37,13 +39,31 @@ public:
         process.setProcessEnvironment(env);
         process.setProgram(QString::fromUtf8(LT_STARTED_PROGRAM));
     }
+    // A copy that ends on its own ends cleanly: exit code 0 and no
+    // sanitizer report on its standard error.
     ~StartedProgram()
     {
-        if (process.state() == QProcess::NotRunning)
+        if (process.state() != QProcess::NotRunning) {
+            process.closeWriteChannel();
+            if (!process.waitForFinished(10000)) {
+                ADD_FAILURE() << "a started copy did not end when its input closed";
+                kill();
+            }
+        }
+        if (killed || process.error() == QProcess::FailedToStart)
             return;
-        process.closeWriteChannel();
-        if (!process.waitForFinished(10000))
-            process.kill();
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+        EXPECT_EQ(process.exitCode(), 0) << errors.toStdString();
+        EXPECT_FALSE(errors.contains(QLatin1String("Sanitizer")) || errors.contains(QLatin1String("runtime error")))
+            << errors.toStdString();
+    }
+
+    // Ends the copy as a crash or a power loss would.
+    void kill()
+    {
+        killed = true;
+        process.kill();
         process.waitForFinished(5000);
     }
 
@@ -64,4 +84,7 @@ public:
     }
 
     QProcess process;
+
+private:
+    bool killed = false;
 };
