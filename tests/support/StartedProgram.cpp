@@ -3,11 +3,8 @@
 // main window shows, and ends when its standard input closes, so a test can
 // keep several copies running side by side.
 #include "MDI.h"
+#include "Program.h"
 #include "QtDesktop.h"
-#include "RegisterForms.h"
-#include "TestWindow.h"
-
-#include "Fonts.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -38,13 +35,9 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vorlaine-love-test"));
     SayingDesktop desk;
     platform::setDesktop(&desk);
-    InitResources();
-    platform::installFontSubstitutes();
-    RegisterAllForms();
-    if (!StartApplication())
+    if (!StartProgram())
         return 0;
     if (mdi().isVisible())
         say(QStringLiteral("window"));
