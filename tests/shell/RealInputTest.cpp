@@ -589,11 +589,20 @@ TEST_F(RealInput, EscapeClosesTheAboutBoxAndTheFocusComesBack)
             frmAbout& a = forms::get<frmAbout>();
             wasModal = QGuiApplication::modalWindow() == a.windowHandle();
             // The test screen hands the activation back to the main window
-            // as the menu closes, after the box has shown; a window manager
-            // leaves it with the box.
-            QTest::qWait(20);
-            a.activateWindow();
-            hadTheKeys = QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == a.windowHandle(); });
+            // as the menu closes, which may come after the box has shown; a
+            // window manager leaves it with the box. Give it back to the box
+            // until the box keeps it.
+            const auto boxHasTheKeys = [&] {
+                return QGuiApplication::focusWindow() == a.windowHandle() && QApplication::activeWindow() == &a;
+            };
+            hadTheKeys = QTest::qWaitFor([&] {
+                if (!boxHasTheKeys()) {
+                    a.activateWindow();
+                    return false;
+                }
+                QCoreApplication::processEvents(); // a late hand-back arrives here
+                return boxHasTheKeys();
+            });
             // Through the window system, to whatever has the focus there.
             QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
             closed = !forms::isLoaded<frmAbout>();
