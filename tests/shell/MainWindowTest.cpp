@@ -191,10 +191,13 @@ TEST_F(MainWindow, HoverUnderlinesLaunchLabelsUntilThePanelIsCrossed)
 
 TEST_F(MainWindow, MenusAndPromotionOpenTheirPages)
 {
+    ASSERT_TRUE(showActiveMainWindow());
     MDI& m = mdi();
-    m.mnuOnline->trigger();
-    m.mnuVisit->trigger();
-    m.mnuUpdate->trigger();
+    // Help > Online Help, Visit Us Online, Check for Software Update.
+    for (Qt::Key item : {Qt::Key_O, Qt::Key_V, Qt::Key_U}) {
+        ASSERT_TRUE(showActiveMainWindow());
+        menuKeys(m.cmdExit, Qt::Key_H, item);
+    }
     click(m.lblURL);
     const QString base = QStringLiteral("https://www.vorlaine.example/vorlaine-free-love-test/ssd.php?page=");
     EXPECT_EQ(desk.openedUrls, (QStringList{base + "help-web-page", base + "home-page",
@@ -203,7 +206,8 @@ TEST_F(MainWindow, MenusAndPromotionOpenTheirPages)
 
 TEST_F(MainWindow, AboutBoxShowsModallyAndOkUnloadsIt)
 {
-    mdi().mnuAbout->trigger();
+    ASSERT_TRUE(showActiveMainWindow());
+    menuKeys(mdi().cmdExit, Qt::Key_H, Qt::Key_A);
     ASSERT_TRUE(forms::isLoaded<frmAbout>());
     frmAbout& a = forms::get<frmAbout>();
     EXPECT_TRUE(a.isShownModal());

@@ -290,7 +290,7 @@ TEST_F(RealInput, TheAboutBoxIsTrulyModal)
             closeRefused = !m.close() && m.isVisible();
         },
         [] { realClick(forms::get<frmAbout>().cmdOK); });
-    m.mnuAbout->trigger(); // returns when the box is gone
+    menuKeys(m.cmdExit, Qt::Key_H, Qt::Key_A); // returns when the box is gone
     EXPECT_TRUE(wasModalWindow);
     EXPECT_TRUE(ownedByMain);
     EXPECT_FALSE(launched);
