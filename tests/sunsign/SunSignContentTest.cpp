@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <map>
 #include <set>
 #include <string_view>
+#include <type_traits>
 
 using namespace modSunSign;
 
@@ -138,7 +138,7 @@ TEST(SunSignContent, TraitsHaveTheirLengthsAndOpenings)
         {"Pisces", 681, "You are very adjusting, friendly and good- natured people", 415,
          "You want people to sympathize with your personal problems"},
     };
-    ASSERT_EQ(std::size(rows), 12u);
+    static_assert(std::extent_v<decltype(rows)> == 12, "one row for each sign");
     for (const Row& r : rows) {
         LoadSunSignDetails(r.sign);
         const auto& d = state().SunSignDetails;
