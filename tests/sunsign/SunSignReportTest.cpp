@@ -277,9 +277,9 @@ TEST_F(SunSignReport, WhileTheReportWaitsItsKeysSaveAndPrintIt)
         // The buttons' own keys, pressed where the report has the focus; the
         // result window's Alt+S waits behind the report.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
-        printed = QTest::qWaitFor([&] { return desk.printedPlainText.size() == 1; }, 2000);
+        printed = QTest::qWaitFor([&] { return desk.printedPlainText.size() == 1; });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
-        saved = QTest::qWaitFor([&] { return QFileInfo::exists(path); }, 2000);
+        saved = QTest::qWaitFor([&] { return QFileInfo::exists(path); });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         // Left open, the report would keep the click below waiting.
         leftOpen = forms::isLoaded<frmSaveZodiac>();
