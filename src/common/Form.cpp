@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -242,6 +243,26 @@ void Form::placeDialog(const QMargins& frame)
     move(x, y);
 }
 
+// The window manager frames a new window a little after it is shown; until
+// then the window has no frame to measure. Once it has one, the window is
+// placed again if the frame is not the one it was placed with. Where no frame
+// ever comes (a window manager that draws none), the guess stands.
+void Form::placeOnceFramed(QMargins guessed, int triesLeft)
+{
+    if (!isVisible())
+        return;
+    const QMargins frame = windowFrame(this);
+    if (frame.isNull()) {
+        if (triesLeft > 0)
+            QTimer::singleShot(25, this, [this, guessed, triesLeft] { placeOnceFramed(guessed, triesLeft - 1); });
+        return;
+    }
+    if (frame != guessed) {
+        fitToRoom();
+        placeDialog(frame);
+    }
+}
+
 void Form::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
@@ -272,12 +293,8 @@ void Form::Show()
     if (placing)
         placeDialog(estimate);
     show();
-    // Once shown the frame can be measured: place it again if it is not the
-    // one guessed.
-    if (placing && windowFrame(this) != estimate) {
-        fitToRoom();
-        placeDialog(windowFrame(this));
-    }
+    if (placing)
+        placeOnceFramed(estimate, 40);
     raise();
     activateWindow();
     forms::menusChanged();

@@ -82,6 +82,7 @@ private:
     void applyGeometry();
     void fitToRoom();
     void placeDialog(const QMargins& frame);
+    void placeOnceFramed(QMargins guessed, int triesLeft);
 
     std::string name_;
     Kind kind_;
