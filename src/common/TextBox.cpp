@@ -139,7 +139,9 @@ QString TextBox::ShownText()
 
 void TextBox::paintEvent(QPaintEvent* e)
 {
-    if (!shortened()) {
+    // While the user selects in it, the box shows its own text, so the
+    // selection can be seen.
+    if (!shortened() || textCursor().hasSelection()) {
         QPlainTextEdit::paintEvent(e);
         return;
     }

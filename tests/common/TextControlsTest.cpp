@@ -166,6 +166,16 @@ TEST(TextBox, ATextWiderThanItsTipBoxIsDrawnWithAnEllipsis)
     plain.setText(Long);
     EXPECT_EQ(plain.ShownText(), Long);
     EXPECT_NE(cut.grab().toImage(), plain.grab().toImage());
+    // A selection dragged with the mouse shows: the box draws its own text
+    // then.
+    for (TextBox* b : {&cut, &plain}) {
+        QWidget* v = b->viewport();
+        QTest::mousePress(v, Qt::LeftButton, {}, QPoint(3, v->height() / 2));
+        QTest::mouseMove(v, QPoint(v->width() / 2, v->height() / 2));
+        QTest::mouseRelease(v, Qt::LeftButton, {}, QPoint(v->width() / 2, v->height() / 2));
+        ASSERT_TRUE(b->textCursor().hasSelection());
+    }
+    EXPECT_EQ(cut.grab().toImage(), plain.grab().toImage());
 }
 
 // A box not on screen lays its text out only when it is shown; what it holds
