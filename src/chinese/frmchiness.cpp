@@ -262,7 +262,7 @@ void frmchiness::Form_Load()
 {
     try {
         SSTab->setSelectedItem(1);
-        SSTab->BringToFront(fracompalibility);
+        SSTab->BringSelectedToFront();
     } catch (...) {
     }
     CentreOnScreenTop();

@@ -63,7 +63,6 @@ frmTimeZone::frmTimeZone() : Form(FormName, Kind::Dialog)
 
     setTabOrder(lstTimeZone, cmdQuit);
     setClientSizeTwips(4935, 3480);
-    setFixedSize(size());
 }
 
 void frmTimeZone::Form_Load()

@@ -79,8 +79,8 @@ void setRole(QWidget* w, const char* role)
     } else if (r == "heading" || r == "title") {
         setFontLook(w, true, 9.75);
     } else if (r == "aboutTitle") {
-        w->setStyleSheet(
-            QStringLiteral("font-weight: bold; font-size: 9.75pt; background: rgb(255, 192, 192); padding: 0 4px;"));
+        setFontLook(w, true, 9.75);
+        w->setStyleSheet(QStringLiteral("background: rgb(255, 192, 192); padding: 0 4px;"));
     } else if (r == "paragraph") {
         w->setStyleSheet(QStringLiteral("background: rgb(255, 255, 128); padding: 4px;"));
     } else if (r == "link") {

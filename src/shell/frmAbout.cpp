@@ -52,7 +52,6 @@ frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, cmdOK, &QPushButton::click);
 
-    setFixedSize(platform::twipsToPixelsX(6300), platform::twipsToPixelsY(3600));
     setClientSizeTwips(6300, 3600);
 }
 

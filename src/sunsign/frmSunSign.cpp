@@ -315,7 +315,7 @@ void frmSunSign::Form_Load()
     lblMatchSunSigns->setText("Zodiac Compatibility: " + q(s.SunSignM) + " And " + q(s.SunSignF));
     lblMatchDescription->setText(q(s.ZodiacMatchDescription));
     TS->setSelectedItem(1);
-    TS->BringToFront(Frame3);
+    TS->BringSelectedToFront();
     CentreOnScreenTop();
 }
 
