@@ -19,7 +19,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -260,6 +262,15 @@ void Form::placeOnceFramed(QMargins guessed, int triesLeft)
     if (frame != guessed) {
         fitToRoom();
         placeDialog(frame);
+    }
+}
+
+void Form::pressOnKeys(QPushButton* button, std::initializer_list<QKeySequence> keys)
+{
+    for (const QKeySequence& key : keys) {
+        auto* s = new QShortcut(key, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, button, &QPushButton::click);
     }
 }
 

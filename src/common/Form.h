@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 
+#include <initializer_list>
 #include <string>
 
 class QMdiSubWindow;
+class QPushButton;
 class QMenu;
 
 // Base of every window of the program. A window exists as one shared
@@ -77,6 +80,10 @@ protected:
     // (the screen's available area, or the document area's view); a window
     // that can give up height does so. The size is in client pixels.
     virtual void GiveUpHeight(int /*pixels*/) {}
+
+    // Each of keys presses button wherever the focus is in this window, as a
+    // dialog's default and cancel buttons answer Enter and Escape.
+    void pressOnKeys(QPushButton* button, std::initializer_list<QKeySequence> keys);
 
 private:
     void applyGeometry();

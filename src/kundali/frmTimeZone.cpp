@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -52,14 +51,8 @@ frmTimeZone::frmTimeZone() : Form(FormName, Kind::Dialog)
     placeTwips(cmdQuit, 0, 3150, 4935, 345);
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
 
-    // Quit is the default and the cancel button: Enter and Escape press it
-    // wherever the focus is.
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                                    QKeySequence(Qt::Key_Escape)}) {
-        auto* s = new QShortcut(key, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, cmdQuit, &QPushButton::click);
-    }
+    // Quit is the default and the cancel button: Enter and Escape press it.
+    pressOnKeys(cmdQuit, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)});
 
     setTabOrder(lstTimeZone, cmdQuit);
     setClientSizeTwips(4935, 3480);

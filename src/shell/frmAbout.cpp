@@ -10,7 +10,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
 {
@@ -47,10 +46,8 @@ frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
     cmdOK->setDefault(true);
     placeTwips(cmdOK, 4800, 3000, 1200, 400);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    // Escape closes the box as OK does, wherever the focus is in it.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, cmdOK, &QPushButton::click);
+    // Escape closes the box as OK does.
+    pressOnKeys(cmdOK, {QKeySequence(Qt::Key_Escape)});
 
     setClientSizeTwips(6300, 3600);
 }
