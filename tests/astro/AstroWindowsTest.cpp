@@ -118,18 +118,7 @@ protected:
     void SetUp() override
     {
         ShellFixture::SetUp();
-        MDI& m = mdi();
-        m.resize(1400, 950);
-        m.show();
-        m.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
-    }
-
-    void TearDown() override
-    {
-        if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-        ShellFixture::TearDown();
+        ASSERT_TRUE(showActiveMainWindow(QSize(1400, 950)));
     }
 
     // The "Astro" launcher, clicked.

@@ -51,9 +51,7 @@ protected:
     {
         ShellFixture::SetUp();
         chinese::state() = chinese::State{};
-        mdi().show();
-        mdi().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+        ASSERT_TRUE(showActiveMainWindow());
     }
 
     frmmainChinese& input()

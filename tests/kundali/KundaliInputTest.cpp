@@ -41,9 +41,7 @@ protected:
     // The window shown in an active main window, so focus can be checked.
     frmMainKundali& shownInput()
     {
-        mdi().show();
-        mdi().activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+        EXPECT_TRUE(showActiveMainWindow());
         frmMainKundali& w = input();
         QApplication::processEvents();
         return w;

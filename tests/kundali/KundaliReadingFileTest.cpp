@@ -194,10 +194,6 @@ TEST_F(KundaliReadingFile, ReportWindowIsATopLevelDialogWithItsControls)
 TEST_F(KundaliReadingFile, EscapeCtrlF4OrTheCloseBoxEndTheReportAndTheResultHasTheKeysAgain)
 {
     MDI& m = mdi();
-    // Shown for this test only: the other tests here run without it.
-    struct HideAfter {
-        ~HideAfter() { mdi().hide(); }
-    } hideAfter;
     ASSERT_TRUE(showActiveMainWindow());
     struct Way {
         const char* name;

@@ -176,10 +176,6 @@ TEST_F(TimeZonePicker, IsNotAmongTheWindowsALaunchUnloads)
 TEST_F(TimeZonePicker, ClosingItHandsTheKeysBackToTheInputWindow)
 {
     MDI& m = mdi();
-    // Shown for this test only: the other tests here run without it.
-    struct HideAfter {
-        ~HideAfter() { mdi().hide(); }
-    } hideAfter;
     const std::function<void(frmTimeZone&)> ways[] = {
         [](frmTimeZone& p) { QTest::keyClick(p.lstTimeZone, Qt::Key_Escape); },
         [](frmTimeZone& p) { p.close(); },

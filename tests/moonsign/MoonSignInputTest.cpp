@@ -23,9 +23,7 @@ protected:
     // The window shown and active, so keys reach it as they reach a user's.
     frmMainMoonSigncompatibility& shownInput()
     {
-        mdi().show();
-        mdi().activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+        EXPECT_TRUE(showActiveMainWindow());
         return input();
     }
 };

@@ -289,9 +289,7 @@ TEST_F(MoonSignResult, ExitAndTheCloseBoxLeaveTheInputWindowHidden)
 
 TEST_F(MoonSignResult, MenusAreDrivenByTheirKeys)
 {
-    mdi().show();
-    mdi().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+    ASSERT_TRUE(showActiveMainWindow());
     frmMoonSign& r = calculate(j2000(), april1992());
     QStringList file;
     for (QAction* a : r.menus()[0]->actions())

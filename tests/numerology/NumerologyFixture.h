@@ -49,9 +49,7 @@ protected:
     // Shows the main window, active, as the running program has it.
     void showMain()
     {
-        mdi().show();
-        mdi().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+        ASSERT_TRUE(showActiveMainWindow());
     }
 
     // Picks an entry of a pick-only list by typing it, as a user does.

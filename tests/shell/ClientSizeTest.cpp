@@ -39,11 +39,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
         HideWelcomePanel();
     }
-    void TearDown() override
-    {
-        ShellFixture::TearDown();
-        mdi().hide();
-    }
 
     static Form& shown(const std::string& name)
     {

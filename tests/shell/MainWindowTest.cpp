@@ -51,7 +51,6 @@ protected:
     {
         ShellFixture::TearDown();
         RegisterAllForms(); // undo any probes
-        mdi().hide();       // for the tests that never show it
     }
     void useProbes()
     {

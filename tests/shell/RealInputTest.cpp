@@ -48,24 +48,7 @@ protected:
     void SetUp() override
     {
         ShellFixture::SetUp();
-        MDI& m = mdi();
-        m.resize(1400, 900);
-        m.show();
-        m.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
-        // The test screen does not report a main window that an earlier test
-        // hid (by ending the program) as active again; tell the application.
-        if (QApplication::activeWindow() != &m)
-            QApplication::setActiveWindow(&m);
-        ASSERT_EQ(QApplication::activeWindow(), &m);
-    }
-
-    void TearDown() override
-    {
-        forms::setModalLoops(false);
-        if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-        ShellFixture::TearDown();
+        ASSERT_TRUE(showActiveMainWindow());
     }
 
     static QStringList barTitles()

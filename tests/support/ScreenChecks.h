@@ -77,7 +77,7 @@ inline void showMainWindow(FakeDesktop& desk)
 
 // The main window shown as the program starts it for as long as this lives;
 // then its windows are unloaded while it is still on screen, as a user's
-// are, and it is put back as the other tests expect it.
+// are.
 class MainWindowShown {
 public:
     explicit MainWindowShown(FakeDesktop& desk) { showMainWindow(desk); }
@@ -87,8 +87,6 @@ public:
             forms::unload(f->formName());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         settle();
-        mdi().showNormal();
-        mdi().hide();
     }
     MainWindowShown(const MainWindowShown&) = delete;
     MainWindowShown& operator=(const MainWindowShown&) = delete;
