@@ -320,7 +320,7 @@ public:
 
 } // namespace
 
-TEST_F(SunSignReport, LinkStylingStaysOnScreenAndOutOfTheSavedAndPrintedReport)
+TEST_F(SunSignReport, LinkStylingStaysInTheWindowAndOutOfTheSavedAndPrintedReport)
 {
     ColourDesktop colours;
     frmSaveZodiac& r = openReport();
