@@ -7,5 +7,9 @@
 //   message;
 // - Enter and the keypad Enter press the push button that has the focus, as
 //   Space does. A dialog's own buttons already do (a message box's, a file
-//   dialog's) and are left to it.
+//   dialog's) and are left to it;
+// - a key held down repeats only in the window it went down in: a window
+//   that opens meanwhile, or takes the keys when that one closes, gets none
+//   of its repeats. A held Enter presses a button once.
+// A key pressed anew is never held back.
 void InstallApplicationKeys();

@@ -270,6 +270,7 @@ void Form::pressOnKeys(QPushButton* button, std::initializer_list<QKeySequence> 
     for (const QKeySequence& key : keys) {
         auto* s = new QShortcut(key, this);
         s->setContext(Qt::WindowShortcut);
+        s->setAutoRepeat(false); // a key held down presses it once
         connect(s, &QShortcut::activated, button, &QPushButton::click);
     }
 }

@@ -73,7 +73,7 @@ private:
             // put into the event.
             if (accepted(letter ? char16_t(c & 0x1F) : c, accepts_))
                 return false;
-            refuse();
+            refuse(e);
             return true;
         }
         // With Alt or Meta the key was meant as a command; one that no
@@ -82,8 +82,16 @@ private:
         const bool command = mods & (Qt::AltModifier | Qt::MetaModifier);
         if (command ? allEditing(text) : allAccepted(text, accepts_))
             return false;
-        refuse();
+        refuse(e);
         return true;
+    }
+
+    // A key held down says its message once: its repeats are thrown away
+    // quietly.
+    void refuse(const QKeyEvent* e)
+    {
+        if (!e->isAutoRepeat())
+            refuse();
     }
 
     bool inputMethod(QInputMethodEvent* e)

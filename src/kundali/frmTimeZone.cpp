@@ -52,7 +52,9 @@ frmTimeZone::frmTimeZone() : Form(FormName, Kind::Dialog)
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
 
     // Quit is the default and the cancel button: Enter and Escape press it.
-    pressOnKeys(cmdQuit, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)});
+    // Ctrl+F4 closes it as it closes the program's other modal windows.
+    pressOnKeys(cmdQuit, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape),
+                          QKeySequence(Qt::CTRL | Qt::Key_F4)});
 
     setTabOrder(lstTimeZone, cmdQuit);
     setClientSizeTwips(4935, 3480);

@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QWindow>
 
@@ -137,8 +138,13 @@ MDI::MDI()
         connect(b, &QPushButton::clicked, this, [this, i] { cmdCallMainForm_Click(i); });
     }
 
-    // Welcome panel.
-    picMain = new TrackingPanel(central);
+    // Welcome panel, in a view that scrolls to its labels where the panel
+    // has less than their height.
+    panelView = new QScrollArea(central);
+    panelView->setObjectName(QStringLiteral("panelView"));
+    panelView->setFrameShape(QFrame::NoFrame);
+    panelView->setVerticalScrollBar(new DocumentScrollBar(Qt::Vertical, panelView));
+    picMain = new TrackingPanel;
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setAttribute(Qt::WA_StyledBackground, true);
     picMain->setStyleSheet(QStringLiteral("#picMain { background: #fff8ee; }"));
@@ -163,6 +169,7 @@ MDI::MDI()
         connect(l, &ClickLabel::clicked, this, [this, i] { lblCaptions_Click(i); });
         connect(l, &ClickLabel::mouseMoved, this, [this, i] { lblCaptions_MouseMove(i); });
     }
+    panelView->setWidget(picMain);
 
     // Document area for the test windows.
     area = new QMdiArea(central);
@@ -191,7 +198,7 @@ MDI::MDI()
         if (!forms::modalWindowOpen() && cmdExit->isEnabled())
             cmdExit->animateClick();
     });
-    new MainWindowLayout(central, Picture1, picMain, platform::twipsToPixelsY(8415), area, Picture2);
+    new MainWindowLayout(central, Picture1, panelView, platform::twipsToPixelsY(8415), area, Picture2);
 
     // Menus.
     mnuFile = addMenu(QStringLiteral("&File"));

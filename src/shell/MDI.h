@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QShortcut;
 class TrackingPanel;
 
@@ -41,6 +42,7 @@ public:
     ClickLabel* lblURL;
     QFrame* fraContainer;
     std::array<QPushButton*, 6> cmdCallMainForm{}; // each shows its icon picture
+    QScrollArea* panelView; // shows picMain, scrolled where it is cut short
     TrackingPanel* picMain;
     std::array<ClickLabel*, 10> lblCaptions{};
     QMdiArea* area;

@@ -4,18 +4,27 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
 
-MainWindowLayout::MainWindowLayout(QWidget* parent, QWidget* topBand, QWidget* panel, int panelHeight,
+MainWindowLayout::MainWindowLayout(QWidget* parent, QWidget* topBand, QScrollArea* panelView, int panelHeight,
                                    QMdiArea* area, QWidget* bottomBand)
-    : QLayout(parent), top_(topBand), panel_(panel), area_(area), bottom_(bottomBand), panelHeight_(panelHeight)
+    : QLayout(parent), top_(topBand), view_(panelView), panel_(panelView->widget()), area_(area),
+      bottom_(bottomBand), panelHeight_(panelHeight)
 {
     setContentsMargins(0, 0, 0, 0);
-    QWidget* widgets[4] = {top_, panel_, area_, bottom_};
+    // The view fills its width with the panel and its height too, but never
+    // makes the panel shorter than its labels: below that it scrolls.
+    view_->setWidgetResizable(true);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    panel_->setMinimumSize(0, panelContentHeight());
+    view_->setVisible(!panel_->isHidden());
+    QWidget* widgets[4] = {top_, view_, area_, bottom_};
     for (std::size_t i = 0; i < items_.size(); ++i) {
         addChildWidget(widgets[i]);
         items_[i] = new QWidgetItem(widgets[i]);
@@ -139,7 +148,7 @@ void MainWindowLayout::setGeometry(const QRect& r)
     top_->setGeometry(r.x(), y, r.width(), topHeight);
     y += topHeight;
     if (!panel_->isHidden())
-        panel_->setGeometry(r.x(), y, r.width(), panel);
+        view_->setGeometry(r.x(), y, r.width(), panel);
     y += panel;
     area_->setGeometry(r.x(), y, r.width(), room - panel);
     bottom_->setGeometry(r.x(), r.y() + r.height() - bottomHeight, r.width(), bottomHeight);
@@ -161,6 +170,11 @@ bool MainWindowLayout::eventFilter(QObject* watched, QEvent* e)
         break;
     case QEvent::ShowToParent:
     case QEvent::HideToParent:
+        if (watched == panel_) {
+            if (e->type() == QEvent::ShowToParent)
+                view_->verticalScrollBar()->setValue(0);
+            view_->setVisible(e->type() == QEvent::ShowToParent);
+        }
         invalidate();
         break;
     default:

@@ -5,6 +5,7 @@
 #include <array>
 
 class QMdiArea;
+class QScrollArea;
 
 // The main window's column, top to bottom: the top band, the welcome panel,
 // the document area and the bottom band. The bands keep their fixed heights
@@ -14,9 +15,12 @@ class QMdiArea;
 // holds a window, the panel gives up its empty lower part, and more if need
 // be, so that the area keeps room to scroll to it; the area shows scroll
 // bars whenever a window does not fit.
+// The panel is shown in a view of its own, which is there while the panel
+// is: shrunk below its lowest label, the view scrolls to every label. It
+// shows the panel from the top each time the panel comes back.
 class MainWindowLayout : public QLayout {
 public:
-    MainWindowLayout(QWidget* parent, QWidget* topBand, QWidget* panel, int panelHeight, QMdiArea* area,
+    MainWindowLayout(QWidget* parent, QWidget* topBand, QScrollArea* panelView, int panelHeight, QMdiArea* area,
                      QWidget* bottomBand);
     ~MainWindowLayout() override;
 
@@ -42,6 +46,7 @@ private:
     int panelContentHeight() const;
 
     QWidget* top_;
+    QScrollArea* view_;
     QWidget* panel_;
     QMdiArea* area_;
     QWidget* bottom_;

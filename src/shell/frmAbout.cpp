@@ -46,8 +46,9 @@ frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
     cmdOK->setDefault(true);
     placeTwips(cmdOK, 4800, 3000, 1200, 400);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    // Escape closes the box as OK does.
-    pressOnKeys(cmdOK, {QKeySequence(Qt::Key_Escape)});
+    // Escape closes the box as OK does, and so does Ctrl+F4, as in the
+    // program's other modal windows.
+    pressOnKeys(cmdOK, {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_F4)});
 
     setClientSizeTwips(6300, 3600);
 }

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 
 #include <memory>
@@ -137,10 +138,13 @@ TEST_F(MainWindowOnScreen, TheWelcomePanelFitsWithBothBands)
     MDI& m = mdi();
     ASSERT_TRUE(WelcomePanelVisible());
     expectMainWindowFits("welcome panel");
-    // The panel may give up its empty lower part, never a label.
+    // The panel may give up its empty lower part; a label it cuts short is
+    // reached by scrolling (below).
     EXPECT_LE(m.picMain->height(), platform::twipsToPixelsY(8415));
-    for (QLabel* l : m.lblCaptions)
-        EXPECT_TRUE(whole(l)) << l->text().toStdString();
+    if (!m.panelView->verticalScrollBar()->isVisible()) {
+        for (QLabel* l : m.lblCaptions)
+            EXPECT_TRUE(whole(l)) << l->text().toStdString();
+    }
 
     HideWelcomePanel();
     expectMainWindowFits("welcome panel hidden");
@@ -151,6 +155,51 @@ TEST_F(MainWindowOnScreen, TheWelcomePanelFitsWithBothBands)
     expectMainWindowFits("restored");
     m.showMaximized();
     expectMainWindowFits("maximised again");
+}
+
+TEST_F(MainWindowOnScreen, EveryLabelOfTheWelcomePanelCanBeBroughtIntoView)
+{
+    MDI& m = mdi();
+    QScrollBar* bar = m.panelView->verticalScrollBar();
+    const auto lowestLabel = [&m] {
+        int bottom = 0;
+        for (QLabel* l : m.lblCaptions)
+            bottom = std::max(bottom, l->geometry().bottom() + 1);
+        return bottom;
+    };
+    for (const bool underWindow : {false, true}) {
+        const std::string state = underWindow ? "a child window under the panel" : "the panel alone";
+        SCOPED_TRACE(state);
+        if (underWindow)
+            openTall();
+        expectMainWindowFits(state);
+        ASSERT_TRUE(WelcomePanelVisible());
+        // Only a panel shorter than its labels scrolls; one that has room
+        // shows them all as they are laid out.
+        const bool short_ = m.panelView->height() < lowestLabel();
+        EXPECT_EQ(bar->isVisible(), short_);
+        if (!short_) {
+            for (QLabel* l : m.lblCaptions)
+                EXPECT_TRUE(whole(l)) << l->text().toStdString();
+            continue;
+        }
+        // Down by the wheel over the panel, then back up by the bar.
+        for (QLabel* l : m.lblCaptions)
+            EXPECT_TRUE(wheelUntilWhole(l, m.panelView->viewport())) << l->text().toStdString();
+        for (auto it = m.lblCaptions.rbegin(); it != m.lblCaptions.rend(); ++it)
+            EXPECT_TRUE(scrollBarUntilWhole(*it, m.panelView, Qt::Vertical)) << (*it)->text().toStdString();
+
+        // Scrolled down and then hidden by a launch, the panel comes back
+        // showing its top.
+        wheelUntilWhole(m.lblCaptions[9], m.panelView->viewport());
+        ASSERT_GT(bar->value(), 0);
+        HideWelcomePanel();
+        settle();
+        ShowWelcomePanel();
+        settle();
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_TRUE(whole(m.lblCaptions[0]));
+    }
 }
 
 TEST_F(MainWindowOnScreen, AChildWindowLargerThanTheScreenKeepsTheBandsWhole)

@@ -542,20 +542,24 @@ TEST_F(RealInput, TheAboutBoxAndAMessageBoxHandTheKeysBack)
     EXPECT_EQ(exitCalls, 0);
 }
 
-TEST_F(RealInput, EscapeClosesTheAboutBoxAndTheFocusComesBack)
+TEST_F(RealInput, EscapeOrCtrlF4ClosesTheAboutBoxAndTheFocusComesBack)
 {
     MDI& m = mdi();
     struct Opener {
         const char* window;
         std::function<QWidget*()> open; // the window shown, the focus in it
+        Qt::Key key;                    // closes the box
+        Qt::KeyboardModifiers modifiers;
+    };
+    const auto kundaliInput = [] {
+        QTest::mouseClick(mdi().cmdCallMainForm[1], Qt::LeftButton);
+        return static_cast<QWidget*>(forms::get<frmMainKundali>().txtMCity);
     };
     const Opener openers[] = {
-        {"Kundali input",
-         [] {
-             QTest::mouseClick(mdi().cmdCallMainForm[1], Qt::LeftButton);
-             return static_cast<QWidget*>(forms::get<frmMainKundali>().txtMCity);
-         }},
-        {"sun-sign result", [] { return static_cast<QWidget*>(sunSignResult("April", "August").TS); }},
+        {"Kundali input, Escape", kundaliInput, Qt::Key_Escape, Qt::NoModifier},
+        {"sun-sign result, Escape", [] { return static_cast<QWidget*>(sunSignResult("April", "August").TS); },
+         Qt::Key_Escape, Qt::NoModifier},
+        {"Kundali input, Ctrl+F4", kundaliInput, Qt::Key_F4, Qt::ControlModifier},
     };
     for (const Opener& o : openers) {
         SCOPED_TRACE(o.window);
@@ -587,7 +591,7 @@ TEST_F(RealInput, EscapeClosesTheAboutBoxAndTheFocusComesBack)
                 return boxHasTheKeys();
             });
             // Through the window system, to whatever has the focus there.
-            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            QTest::keyClick(QGuiApplication::focusWindow(), o.key, o.modifiers);
             closed = !forms::isLoaded<frmAbout>();
             if (!closed)
                 a.Unload();

@@ -133,10 +133,12 @@ inline void realClick(QWidget* w)
 // Turns the wheel over the document area, a notch at a time, until the
 // widget is whole in view. False when it never comes into view. (The area
 // scrolls for whatever wheel turn its windows leave unused.)
-// One turn of the wheel over the middle of the document area (negative: down).
-inline void turnWheel(int angle)
+// One turn of the wheel over the middle of a view, by default the document
+// area (negative: down).
+inline void turnWheel(int angle, QWidget* viewport = nullptr)
 {
-    QWidget* viewport = mdi().area->viewport();
+    if (!viewport)
+        viewport = mdi().area->viewport();
     const QPoint at(viewport->width() / 2, viewport->height() / 2);
     QWheelEvent wheel(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, angle), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -144,10 +146,16 @@ inline void turnWheel(int angle)
     settle();
 }
 
-inline bool wheelUntilWhole(QWidget* w, int notches = 60)
+// Down (or up, for a widget above the view) until the widget is whole.
+inline bool wheelUntilWhole(QWidget* w, QWidget* viewport = nullptr, int notches = 60)
 {
+    if (!viewport)
+        viewport = mdi().area->viewport();
     for (int i = 0; i < notches && !whole(w); ++i)
-        turnWheel(-120);
+        turnWheel(w->mapTo(viewport->window(), QPoint()).y() < viewport->mapTo(viewport->window(), QPoint()).y()
+                      ? 120
+                      : -120,
+                  viewport);
     return whole(w);
 }
 
@@ -209,12 +217,11 @@ inline Stretch drawnHandle(QScrollBar* bar)
     return longest;
 }
 
-// Clicks the document area's scroll bar in its groove, past the handle
-// towards the widget (on the arrow once no groove is left there), until the
-// widget is whole in view. False when it never comes into view.
-inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
+// Clicks a view's scroll bar in its groove, past the handle towards the
+// widget (on the arrow once no groove is left there), until the widget is
+// whole in view. False when it never comes into view.
+inline bool scrollBarUntilWhole(QWidget* w, QAbstractScrollArea* area, Qt::Orientation o, int clicks = 60)
 {
-    QMdiArea* area = mdi().area;
     const bool vertical = o == Qt::Vertical;
     QScrollBar* bar = vertical ? area->verticalScrollBar() : area->horizontalScrollBar();
     for (int i = 0; i < clicks && !whole(w) && whole(bar); ++i) {
@@ -232,6 +239,12 @@ inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
         settle();
     }
     return whole(w);
+}
+
+// The same with the document area's scroll bar.
+inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
+{
+    return scrollBarUntilWhole(w, mdi().area, o, clicks);
 }
 
 } // namespace screenchecks
