@@ -42,14 +42,16 @@ bool writeFileSafely(const QString& path, const QByteArray& data, QString* error
             *error = notARegularFile(st.st_mode);
         return false;
     }
+    // Unbuffered, so every write reaches the system here: a short write sets
+    // no error, and writing on until the system refuses brings out why (a
+    // full disk, say). A buffered write would fail later, in a flush that
+    // names no reason.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    // A short write sets no error; writing on until the system refuses
-    // brings out why (a full disk, say).
     qint64 written = 0;
     while (written < data.size()) {
         const qint64 n = file.write(data.constData() + written, data.size() - written);
@@ -57,9 +59,9 @@ bool writeFileSafely(const QString& path, const QByteArray& data, QString* error
             break;
         written += n;
     }
-    // The flush is checked on its own: a commit after a failed buffered write
-    // would still put the short temporary file in place of the old one.
-    if (written != data.size() || !file.flush() || !file.commit()) {
+    // The count is checked before the commit, which would otherwise put the
+    // short temporary file in place of the old one.
+    if (written != data.size() || !file.commit()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

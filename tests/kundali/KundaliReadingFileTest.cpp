@@ -1,6 +1,7 @@
 // The Kundali report window and the reading file: saving the four values,
 // opening them again, and refusing files that are no reading.
 #include "KundaliWindowSupport.h"
+#include "SaveTargets.h"
 
 #include "frmSaveKundali.h"
 #include "frmVedicResult.h"
@@ -333,6 +334,35 @@ TEST_F(KundaliReadingFile, AFailedWriteSaysSoAndLeavesTheOldFile)
     ASSERT_EQ(desk.messages.size(), 1u);
     EXPECT_TRUE(desk.messages[0].text.startsWith(QStringLiteral("The reading was not saved")));
     EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("missing/new.kun"))));
+}
+
+class KundaliReadingSave : public KundaliReadingFile {
+protected:
+    // The report window's Save after a match, with the name given in the dialog.
+    savetargets::Save saveReading()
+    {
+        match(asha(), ben());
+        return [this](const QString& path) {
+            desk.fileAnswers = {path};
+            QTest::mouseClick(reportWindow().cmdSave, Qt::LeftButton);
+        };
+    }
+    const QString failure = QStringLiteral("The reading was not saved to \"%1\": ");
+};
+
+TEST_F(KundaliReadingSave, ANameThatHoldsNoRegularFileIsRefusedAndLeftAsItWas)
+{
+    savetargets::expectNoRegularFileRefused(saveReading(), desk, tmp.path(), failure, QStringLiteral(".kun"));
+}
+
+TEST_F(KundaliReadingSave, ALinkToAFileIsSavedThroughAndStays)
+{
+    savetargets::expectLinkSavedThrough(saveReading(), desk, tmp.path(), QStringLiteral(".kun"));
+}
+
+TEST_F(KundaliReadingSave, AFullDiskIsNamedAndTheOldFileStays)
+{
+    savetargets::expectFullDiskNamed(saveReading(), desk, tmp.path(), failure, QStringLiteral(".kun"));
 }
 
 TEST_F(KundaliReadingFile, ASavedReadingOpensInAFreshProgramAsTheSameMatch)
