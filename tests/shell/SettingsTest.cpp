@@ -158,7 +158,7 @@ TEST(Settings, ALockThatCannotBeHadLeavesTheStoreUnwrittenAtOnce)
         EXPECT_EQ(settings::read(ReminderDateKey, QStringLiteral("absent")).toStdString(), "absent");
         EXPECT_EQ(settings::read(QStringLiteral("Other")).toStdString(), "kept");
         settings::useFileForTests({});
-        EXPECT_EQ(fileBytes(path), OtherKeys);
+        EXPECT_EQ(fileBytes(path).toStdString(), OtherKeys.toStdString());
         EXPECT_TRUE(c.isStill(lock));
     }
 }
@@ -218,7 +218,7 @@ TEST(StartUp, ALockOfTheSettingsThatCannotBeHadDoesNotHoldUpTheWindow)
         StartedProgram program(folders);
         program.start();
         EXPECT_EQ(program.firstWords(StartUpMoment).toStdString(), "window");
-        EXPECT_EQ(fileBytes(folders.settingsPath()), OtherKeys);
+        EXPECT_EQ(fileBytes(folders.settingsPath()).toStdString(), OtherKeys.toStdString());
         EXPECT_TRUE(c.isStill(lock));
         // A copy stuck on the lock is let go, so it ends.
         clearLock(lock);
