@@ -15,13 +15,13 @@
 #include "KeyFilter.h"
 #include "LatLongLookup.h"
 #include "RichTextBox.h"
+#include "SafeWrite.h"
 #include "TwipsLayout.h"
 #include "modHelp.h"
 #include "modMoonSign2.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,9 +37,6 @@
 #include <optional>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace platform;
 namespace vc = modVedicCompatibility;
@@ -86,28 +83,6 @@ void linkStyle(QLabel* l)
 {
     l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
     l->setCursor(Qt::PointingHandCursor);
-}
-
-// The start of a regular file, at most 4 KB (far more than four names
-// take); nothing for a file that cannot be opened. A pipe, a device or a
-// folder gives nothing at once: the file is opened without waiting and looked
-// at before anything is read.
-std::optional<QByteArray> regularFileStart(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return file.read(4096);
 }
 
 // The lists are designed for a slim drop-down button; with the wide button
@@ -596,7 +571,9 @@ void frmMainKundali::cmdOpen_Click()
         // then two nakshatra names. Anything else changes nothing.
         std::array<std::string, 4> values;
         bool readable = name.endsWith(QStringLiteral("kun"));
-        const std::optional<QByteArray> start = readable ? regularFileStart(name) : std::nullopt;
+        // At most 4 KB, far more than four names take; a pipe, a device or a
+        // folder gives nothing, at once.
+        const std::optional<QByteArray> start = readable ? readRegularFileStart(name, 4096) : std::nullopt;
         readable = start.has_value();
         if (readable) {
             const QByteArray& bytes = *start;

@@ -1,11 +1,16 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <chrono>
 #include <memory>
+#include <sys/stat.h>
 
 namespace platform::settings {
 
@@ -38,6 +43,35 @@ std::unique_ptr<QSettings> open()
     s->beginGroup(QStringLiteral("Settings"));
     return s;
 }
+
+// Whether the lock QSettings takes beside the store while it writes can be
+// had at once. QSettings waits for it without end, and reads whatever stands
+// in its place: a folder or a pipe there, or a file that names no copy (which
+// counts as held until it is half a minute old), would keep the program from
+// starting. A lock that cannot be had leaves the store unwritten this time.
+bool lockCanBeHad(const QString& path)
+{
+    const QString lock = path + QStringLiteral(".lock");
+    // The lock, and the names taken on the way to removing a stale one: each
+    // is read once it exists, so each must be absent or a regular file.
+    for (QString name = lock;; name += QStringLiteral(".rmlock")) {
+        struct stat st {};
+        if (::lstat(QFile::encodeName(name).constData(), &st) != 0) {
+            if (errno != ENOENT)
+                return false;
+            if (name == lock)
+                return true; // no lock: QSettings takes it at once (and makes the folder)
+            break;
+        }
+        if (!S_ISREG(st.st_mode))
+            return false;
+    }
+    QLockFile probe(lock);
+    if (!probe.tryLock(std::chrono::milliseconds(100)))
+        return false;
+    probe.unlock();
+    return true;
+}
 } // namespace
 
 QString read(const QString& key, const QString& defaultValue)
@@ -49,7 +83,7 @@ QString read(const QString& key, const QString& defaultValue)
 void write(const QString& key, const QString& value)
 {
     const auto s = open();
-    if (!s)
+    if (!s || !lockCanBeHad(storePath()))
         return;
     s->setValue(key, value);
     s->sync();

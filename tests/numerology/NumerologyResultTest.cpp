@@ -1,5 +1,6 @@
 #include "NumerologyFixture.h"
 #include "ReportFiles.h"
+#include "SaveTargets.h"
 #include "ScreenChecks.h"
 
 #include "NumerologyNumbers.h"
@@ -393,6 +394,35 @@ TEST_F(NumerologyResults, AFailedWriteIsReportedNotPassedOffAsSaved)
     EXPECT_EQ(desk.messages[0].icon, platform::MsgIcon::Critical);
     EXPECT_TRUE(desk.messages[0].text.contains(QStringLiteral("could not be saved")));
     EXPECT_EQ(d.txtDisp->Text(), before);
+}
+
+class ComprehensiveReadingSave : public NumerologyResults {
+protected:
+    // The comprehensive reading's Save, with the name given in the dialog.
+    savetargets::Save saveReading()
+    {
+        click(filled().cmdCR);
+        return [this](const QString& path) {
+            desk.fileAnswers = {path};
+            click(comprehensive().cmdSave);
+        };
+    }
+    const QString failure = QStringLiteral("The report could not be saved to \"%1\": ");
+};
+
+TEST_F(ComprehensiveReadingSave, ANameThatHoldsNoRegularFileIsRefusedAndLeftAsItWas)
+{
+    savetargets::expectNoRegularFileRefused(saveReading(), desk, tmp.path(), failure, QStringLiteral(".rtf"));
+}
+
+TEST_F(ComprehensiveReadingSave, ALinkToAFileIsSavedThroughAndStays)
+{
+    savetargets::expectLinkSavedThrough(saveReading(), desk, tmp.path(), QStringLiteral(".rtf"));
+}
+
+TEST_F(ComprehensiveReadingSave, AFullDiskIsNamedAndTheOldFileStays)
+{
+    savetargets::expectFullDiskNamed(saveReading(), desk, tmp.path(), failure, QStringLiteral(".rtf"));
 }
 
 TEST_F(NumerologyResults, PrintPrintsTheWholeTextWhateverIsSelected)

@@ -7,17 +7,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +40,87 @@ bool makePipe(const QString& path)
     return QDir().mkpath(QFileInfo(path).path()) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Runs work on a thread of its own and answers whether it ended within a
+// second. Should it not, rescue is called until it ends, so the test fails
+// rather than hangs; when even that does not free it, the process ends, as
+// the tests after this one must not run beside it in the settings code.
+bool endsAtOnce(std::function<void()> work, const std::function<void()>& rescue)
+{
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::thread worker([done, work = std::move(work)] {
+        work();
+        *done = true;
+    });
+    const bool inTime = QTest::qWaitFor([&] { return done->load(); }, 1000);
+    for (int i = 0; !*done && i < 1000; ++i) {
+        rescue();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!*done) {
+        ADD_FAILURE() << "the settings store stayed stuck";
+        std::cout.flush();
+        std::_Exit(EXIT_FAILURE);
+    }
+    worker.join();
+    return inTime;
+}
+
+// Lets go of a store stuck on a pipe by opening its other end.
+void openBothEnds(const QString& path)
+{
+    for (int mode : {O_WRONLY, O_RDONLY}) {
+        const int fd = ::open(QFile::encodeName(path).constData(), mode | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+// What can stand in place of the store's lock and cannot be had: a folder,
+// a pipe, and a fresh empty file, which names no copy that holds it.
+struct LockCase {
+    const char* what;
+    std::function<bool(const QString&)> make;
+    std::function<bool(const QString&)> isStill;
+};
+
+const std::vector<LockCase>& unusableLocks()
+{
+    static const std::vector<LockCase> cases = {
+        {"a folder", [](const QString& p) { return QDir().mkpath(p); },
+         [](const QString& p) { return QFileInfo(p).isDir() && QDir(p).isEmpty(); }},
+        {"a pipe", makePipe, isPipe},
+        {"a fresh empty file", [](const QString& p) { return writeBytes(p, {}); },
+         [](const QString& p) { return QFileInfo(p).isFile() && QFileInfo(p).size() == 0; }},
+    };
+    return cases;
+}
+
+// How long the main window may take to come: a moment.
+constexpr int StartUpMoment = 1000;
+
+// A store with keys of its own and no reminder date, so start-up must write.
+const QByteArray OtherKeys = "[Elsewhere]\nkey=1\n\n[Settings]\nOther=kept\n";
+
+// Takes away what stands in the lock's place, so a store stuck on it ends.
+void clearLock(const QString& lock)
+{
+    openBothEnds(lock);
+    if (!QFile::remove(lock))
+        QDir().rmdir(lock);
+}
+
 } // namespace
 
 TEST(Settings, APipeInPlaceOfTheFileReadsAsAbsentAtOnceAndIsLeftAlone)
@@ -44,41 +129,58 @@ TEST(Settings, APipeInPlaceOfTheFileReadsAsAbsentAtOnceAndIsLeftAlone)
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     ASSERT_TRUE(makePipe(path));
     settings::useFileForTests(path);
-    struct Outcome {
-        std::atomic<bool> done{false};
-        QString read;
-    };
-    const auto outcome = std::make_shared<Outcome>();
-    std::thread worker([outcome] {
-        settings::write(ReminderDateKey, QStringLiteral("2026-12-10"));
-        outcome->read = settings::read(ReminderDateKey, QStringLiteral("absent"));
-        outcome->done = true;
-    });
-    const auto start = std::chrono::steady_clock::now();
-    while (!outcome->done && std::chrono::steady_clock::now() - start < std::chrono::seconds(1))
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    const bool inTime = outcome->done;
-    // A store stuck on the pipe is let go by opening its other end.
-    for (int i = 0; !outcome->done && i < 1000; ++i) {
-        for (int mode : {O_WRONLY, O_RDONLY}) {
-            const int fd = ::open(QFile::encodeName(path).constData(), mode | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (!outcome->done) {
-        // Still stuck: the thread cannot be joined, and the tests after this
-        // one must not run beside it in the settings code.
-        ADD_FAILURE() << "the settings store stayed stuck on the pipe";
-        std::cout.flush();
-        std::_Exit(EXIT_FAILURE);
-    }
-    worker.join();
+    QString read;
+    const bool inTime = endsAtOnce(
+        [&read] {
+            settings::write(ReminderDateKey, QStringLiteral("2026-12-10"));
+            read = settings::read(ReminderDateKey, QStringLiteral("absent"));
+        },
+        [&] { openBothEnds(path); });
     settings::useFileForTests({});
     EXPECT_TRUE(inTime);
-    EXPECT_EQ(outcome->read.toStdString(), "absent");
+    EXPECT_EQ(read.toStdString(), "absent");
     EXPECT_TRUE(isPipe(path));
+}
+
+TEST(Settings, ALockThatCannotBeHadLeavesTheStoreUnwrittenAtOnce)
+{
+    for (const LockCase& c : unusableLocks()) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.ini"));
+        const QString lock = path + QStringLiteral(".lock");
+        ASSERT_TRUE(writeBytes(path, OtherKeys));
+        ASSERT_TRUE(c.make(lock));
+        settings::useFileForTests(path);
+        const bool inTime =
+            endsAtOnce([] { settings::write(ReminderDateKey, QStringLiteral("2026-12-10")); }, [&] { clearLock(lock); });
+        EXPECT_TRUE(inTime);
+        EXPECT_EQ(settings::read(ReminderDateKey, QStringLiteral("absent")).toStdString(), "absent");
+        EXPECT_EQ(settings::read(QStringLiteral("Other")).toStdString(), "kept");
+        settings::useFileForTests({});
+        EXPECT_EQ(fileBytes(path).toStdString(), OtherKeys.toStdString());
+        EXPECT_TRUE(c.isStill(lock));
+    }
+}
+
+TEST(Settings, TheLockOfACopyThatEndedIsTakenOver)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    ASSERT_TRUE(writeBytes(path, OtherKeys));
+    // As a copy that crashed while writing leaves it: a process that is gone.
+    ASSERT_TRUE(writeBytes(path + QStringLiteral(".lock"),
+                           "999999999\nvorlaine-love-test\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    settings::useFileForTests(path);
+    const bool inTime = endsAtOnce([] { settings::write(ReminderDateKey, QStringLiteral("2026-12-10")); },
+                                   [&] { clearLock(path + QStringLiteral(".lock")); });
+    EXPECT_TRUE(inTime);
+    EXPECT_EQ(settings::read(ReminderDateKey).toStdString(), "2026-12-10");
+    EXPECT_EQ(settings::read(QStringLiteral("Other")).toStdString(), "kept");
+    settings::useFileForTests({});
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".lock")));
+    QSettings stored(path, QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("Elsewhere/key")).toString().toStdString(), "1");
 }
 
 TEST(Settings, AFolderInPlaceOfTheFileReadsAsAbsentAndIsLeftAlone)
@@ -103,6 +205,24 @@ TEST(StartUp, OpensWithAPipeInPlaceOfTheSettingsFileAndLeavesIt)
     EXPECT_EQ(program.firstWords(10000).toStdString(), "window");
     EXPECT_TRUE(isPipe(folders.settingsPath()));
     program.kill();
+}
+
+TEST(StartUp, ALockOfTheSettingsThatCannotBeHadDoesNotHoldUpTheWindow)
+{
+    for (const LockCase& c : unusableLocks()) {
+        SCOPED_TRACE(c.what);
+        StartedProgram::Folders folders;
+        const QString lock = folders.settingsPath() + QStringLiteral(".lock");
+        ASSERT_TRUE(writeBytes(folders.settingsPath(), OtherKeys));
+        ASSERT_TRUE(c.make(lock));
+        StartedProgram program(folders);
+        program.start();
+        EXPECT_EQ(program.firstWords(StartUpMoment).toStdString(), "window");
+        EXPECT_EQ(fileBytes(folders.settingsPath()).toStdString(), OtherKeys.toStdString());
+        EXPECT_TRUE(c.isStill(lock));
+        // A copy stuck on the lock is let go, so it ends.
+        clearLock(lock);
+    }
 }
 
 TEST(StartUp, StoresTheReminderDateInTheUsersSettingsFile)

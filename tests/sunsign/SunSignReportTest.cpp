@@ -8,6 +8,7 @@
 #include "QtDesktop.h"
 #include "RichTextBox.h"
 #include "ReportFiles.h"
+#include "SaveTargets.h"
 #include "ShellFixture.h"
 #include "modRTB.h"
 
@@ -192,6 +193,38 @@ TEST_F(SunSignReport, FailedWriteIsReportedAndNothingIsLeftBehind)
     }
     EXPECT_TRUE(QFileInfo(tmp.filePath(QStringLiteral("taken.rtf"))).isDir());
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files).filter(QStringLiteral("taken")).size(), 0);
+}
+
+namespace {
+
+// The report window's Save, with the name given in the dialog.
+savetargets::Save zodiacSave(FakeDesktop& desk, frmSaveZodiac& r)
+{
+    return [&desk, &r](const QString& path) {
+        desk.fileAnswers = {path};
+        QTest::mouseClick(r.cmdSave, Qt::LeftButton);
+    };
+}
+
+const QString ReportFailure = QStringLiteral("The report could not be saved to \"%1\": ");
+
+} // namespace
+
+TEST_F(SunSignReport, ANameThatHoldsNoRegularFileIsRefusedAndLeftAsItWas)
+{
+    savetargets::expectNoRegularFileRefused(zodiacSave(desk, openReport()), desk, tmp.path(), ReportFailure,
+                                            QStringLiteral(".rtf"));
+}
+
+TEST_F(SunSignReport, ALinkToAFileIsSavedThroughAndStays)
+{
+    savetargets::expectLinkSavedThrough(zodiacSave(desk, openReport()), desk, tmp.path(), QStringLiteral(".rtf"));
+}
+
+TEST_F(SunSignReport, AFullDiskIsNamedAndTheOldFileStays)
+{
+    savetargets::expectFullDiskNamed(zodiacSave(desk, openReport()), desk, tmp.path(), ReportFailure,
+                                     QStringLiteral(".rtf"));
 }
 
 TEST_F(SunSignReport, SavingOverAFileReplacesItWhole)
