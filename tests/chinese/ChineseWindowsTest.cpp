@@ -54,6 +54,10 @@ protected:
         mdi().show();
         mdi().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+        // The test screen does not always tell the application of a window
+        // shown again after it was maximised and hidden.
+        if (QApplication::activeWindow() != &mdi())
+            QApplication::setActiveWindow(&mdi());
     }
 
     frmmainChinese& input()
