@@ -81,6 +81,8 @@ Form::Form(const char* formName, Kind kind)
             sub_ = area->addSubWindow(this);
             sub_->setAttribute(Qt::WA_DeleteOnClose, false);
             sub_->hide();
+            connect(sub_, &QMdiSubWindow::windowStateChanged, this,
+                    [this](Qt::WindowStates old, Qt::WindowStates now) { keepViewAcross(old, now); });
         }
     }
 }
@@ -160,9 +162,11 @@ void Form::applyGeometry()
             const Qt::WindowStates state = sub_->windowState();
             if (r.width() <= 0 || r.height() <= 0)
                 return;
+            reframing_ = true;
             sub_->setWindowState(state & ~(Qt::WindowMaximized | Qt::WindowMinimized));
             sub_->setGeometry(r);
             sub_->setWindowState(state);
+            reframing_ = false;
             return;
         }
         if (r.width() > 0 && r.height() > 0)
@@ -172,6 +176,35 @@ void Form::applyGeometry()
     } else if (kind_ == Kind::MdiChild) {
         move(r.topLeft());
     }
+}
+
+// The document area scrolls by moving its windows; a frame that is maximised
+// or restored takes a place of its own choosing, which the scroll values know
+// nothing of. Maximised, the frame counts from the start of the area; restored,
+// it goes back to where it was, and the area to what it showed then, so no
+// scroll value points at empty space.
+void Form::keepViewAcross(Qt::WindowStates old, Qt::WindowStates now)
+{
+    QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr;
+    const bool was = old & Qt::WindowMaximized, is = now & Qt::WindowMaximized;
+    if (reframing_ || !area || was == is)
+        return;
+    QScrollBar* h = area->horizontalScrollBar();
+    QScrollBar* v = area->verticalScrollBar();
+    const QPoint scrolled(h->value(), v->value());
+    const QRect g = sub_->geometry();
+    if (is) {
+        viewBeforeMaximised_ = scrolled;
+        h->setValue(0);
+        v->setValue(0);
+        sub_->setGeometry(g);
+        return;
+    }
+    // Put the frame where it lies at the present scroll values, then scroll
+    // back, which brings it and every other window to where they were.
+    sub_->setGeometry(g.translated(viewBeforeMaximised_ - scrolled));
+    h->setValue(viewBeforeMaximised_.x());
+    v->setValue(viewBeforeMaximised_.y());
 }
 
 namespace {
@@ -289,6 +322,12 @@ void Form::Show()
     // an earlier window was scrolled to.
     if (sub_ && sub_->isHidden())
         if (QMdiArea* area = sub_->mdiArea()) {
+            // A modal window gives the view back to the window it was opened
+            // over when it goes.
+            if (modal_) {
+                opener_ = area->activeSubWindow();
+                openerView_ = QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+            }
             area->horizontalScrollBar()->setValue(0);
             area->verticalScrollBar()->setValue(0);
         }
@@ -386,6 +425,12 @@ void Form::Hide()
     if (sub_)
         sub_->hide();
     hide();
+    if (opener_ && opener_ != sub_ && opener_->isVisible() && !opener_->isMaximized())
+        if (QMdiArea* area = opener_->mdiArea()) {
+            area->horizontalScrollBar()->setValue(openerView_.x());
+            area->verticalScrollBar()->setValue(openerView_.y());
+        }
+    opener_.clear();
     forms::menusChanged();
     emit hiddenByProgram();
 }

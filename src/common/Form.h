@@ -90,6 +90,7 @@ private:
     void fitToRoom();
     void placeDialog(const QMargins& frame);
     void placeOnceFramed(QMargins guessed, int triesLeft);
+    void keepViewAcross(Qt::WindowStates old, Qt::WindowStates now);
 
     std::string name_;
     Kind kind_;
@@ -97,6 +98,10 @@ private:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool modal_ = false;
     bool placed_ = false; // Left or Top set by the window itself
+    bool reframing_ = false; // applyGeometry passes through the restored state
+    QPoint viewBeforeMaximised_; // the document area's scroll values
+    QPointer<QMdiSubWindow> opener_; // the window a modal one was opened over
+    QPoint openerView_;              // and the scroll values it was seen at
     QList<QMenu*> menus_;
 };
 

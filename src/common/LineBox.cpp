@@ -26,6 +26,17 @@ int LineBox::OneLineHeight()
     return fontMetrics().lineSpacing() + m.top() + m.bottom() + 1;
 }
 
+void LineBox::focusInEvent(QFocusEvent* e)
+{
+    // A line edit that takes the focus by a key (or from a window that hands
+    // it on so) selects all of its text; a value box shows only what the user
+    // selects in it, and its text from the start.
+    const bool selected = hasSelectedText();
+    QLineEdit::focusInEvent(e);
+    if (!selected && hasSelectedText())
+        setCursorPosition(0);
+}
+
 void LineBox::paintEvent(QPaintEvent* e)
 {
     QLineEdit::paintEvent(e);

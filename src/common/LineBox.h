@@ -17,6 +17,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 };
 
 // The text of a result window's value box, one-line or multi-line.

@@ -71,6 +71,16 @@ void NumerologyResultWindow::Form_Load()
     PlaceNumerologyResult(*this);
 }
 
+void NumerologyResultWindow::GiveUpHeight(int pixels)
+{
+    // Halfway down the input window, a window that is a pixel shorter sits
+    // half a pixel lower: to end inside the room it gives up twice what it
+    // sticks out by.
+    const bool againstInput = forms::isLoaded<frmMainNumerology>();
+    ReportWindow::GiveUpHeight(againstInput ? 2 * pixels : pixels);
+    PlaceNumerologyResult(*this);
+}
+
 QString NumerologyResultWindow::SaveDialogTitle() const
 {
     return NumerologySaveTitle();

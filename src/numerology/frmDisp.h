@@ -22,6 +22,8 @@ public:
 
 protected:
     QString SaveDialogTitle() const override;
+    // Gives up the height, then takes the place the rule gives that height.
+    void GiveUpHeight(int pixels) override;
     // Places the link, the box and the three buttons; sets the client size.
     void layOut(double width, double boxHeight, double buttonsLeft, double buttonStep, double clientHeight);
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QImage>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QTest>
@@ -233,6 +234,30 @@ TEST(LineBox, LooksLikeAOneLineTextBox)
         const QImage b = line.grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(a, b) << text.toStdString();
     }
+}
+
+// Tabbed into, a LineBox selects nothing and shows its text from the start,
+// as a TextBox does; the user can still select in it.
+TEST(LineBox, TakingTheFocusByAKeySelectsNothing)
+{
+    QWidget window;
+    QPushButton before(QStringLiteral("Before"), &window);
+    LineBox line(&window);
+    before.setGeometry(0, 0, 80, 24);
+    line.setGeometry(0, 30, 60, 22);
+    line.setText(QStringLiteral("Fire, Water, Wood, Metal and Earth in turn"));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        before.setFocus();
+        QTest::keyClick(&before, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        ASSERT_TRUE(line.hasFocus()) << key;
+        EXPECT_FALSE(line.hasSelectedText()) << key;
+        EXPECT_EQ(line.cursorPosition(), 0) << key;
+    }
+    QTest::keyClick(&line, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(line.selectedText().toStdString(), line.Text().toStdString());
 }
 
 } // namespace

@@ -134,15 +134,32 @@ TEST_F(NumerologyResults, EachReadingReplacesTheDisplayedText)
         EXPECT_FALSE(bold) << text.toStdString();
 }
 
-TEST_F(NumerologyResults, WindowsArePlacedAgainstTheInputWindow)
+TEST_F(NumerologyResults, OnScreenWindowsArePlacedAgainstTheInputWindow)
 {
+    using namespace screenchecks;
+    expectNamedScreen();
+    MainWindowShown shown(desk);
     frmMainNumerology& w = filled();
-    click(w.cmdLP);
-    click(w.cmdCR);
-    for (Form* f : {static_cast<Form*>(&forms::get<frmDisp>()), static_cast<Form*>(&comprehensive())}) {
-        EXPECT_FLOAT_EQ(f->Left(), (19200.0f - f->Width()) / 2.0f) << f->formName();
-        EXPECT_FLOAT_EQ(f->Top(), (w.Height() - f->Height()) / 2.0f) << f->formName();
-        EXPECT_GE(f->Top(), 0.0f) << f->formName();
+    const QWidget* view = mdi().area->viewport();
+    // Where a frame shows in the document area, with nothing scrolled.
+    auto placeOf = [view](Form& f) { return f.frame()->mapTo(view, QPoint(0, 0)); };
+    const QWidget* input = w.frame();
+    ASSERT_EQ(placeOf(w).y(), 0);
+    const int screenWidth = screen()->geometry().width();
+    for (QPushButton* reading : {w.cmdLP, w.cmdCR}) {
+        click(reading);
+        Form& f = reading == w.cmdLP ? static_cast<Form&>(forms::get<frmDisp>()) : comprehensive();
+        const QWidget* frame = f.frame();
+        SCOPED_TRACE(f.formName());
+        ASSERT_TRUE(frame->isVisible());
+        // Centred across the screen, and halfway down the input window for
+        // the height the window has in the area.
+        EXPECT_NEAR(placeOf(f).x(), (screenWidth - frame->width()) / 2.0, 1);
+        EXPECT_NEAR(placeOf(f).y(), (input->height() - frame->height()) / 2.0, 1);
+        EXPECT_GE(placeOf(f).y(), 0);
+        // Wholly in view: the area does not have to scroll to it.
+        EXPECT_LE(placeOf(f).y() + frame->height(), view->height());
+        EXPECT_EQ(mdi().area->verticalScrollBar()->value(), 0);
     }
 }
 

@@ -1,0 +1,231 @@
+// The Chinese result window in the document area of the screen the test
+// program runs on: maximised, scrolled and restored, or left for its report
+// and back, it keeps what the user was looking at. Also run on 1920x1080 at
+// a scale of 2.
+#include "ChineseCalculation.h"
+#include "frmSaveChinese.h"
+#include "frmchiness.h"
+#include "frmmainChinese.h"
+
+#include "Forms.h"
+#include "LineBox.h"
+#include "MDI.h"
+#include "ScreenChecks.h"
+#include "ShellFixture.h"
+#include "TabStrip.h"
+#include "TextBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStyleOptionTitleBar>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using namespace screenchecks;
+
+namespace {
+
+class ChineseResultViewOnScreen : public ShellFixture {
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        VorlaineChineseCompatibility::state() = VorlaineChineseCompatibility::State{};
+        expectNamedScreen();
+        shown = std::make_unique<MainWindowShown>(desk);
+        // Active, as for a user: a restored window hands its focus on.
+        mdi().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&mdi()));
+        if (QApplication::activeWindow() != &mdi())
+            QApplication::setActiveWindow(&mdi());
+    }
+    void TearDown() override
+    {
+        forms::setModalLoops(false);
+        shown.reset();
+        ShellFixture::TearDown();
+    }
+
+    static void pick(QComboBox* box, const QString& text)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < box->count() && box->currentText() != text; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+        ASSERT_EQ(box->currentText(), text);
+    }
+
+    // The result window of a Rat and an Ox, from the Chinese launcher.
+    static frmchiness& result()
+    {
+        realClick(mdi().cmdCallMainForm[2]);
+        frmmainChinese& w = forms::get<frmmainChinese>();
+        QTest::keyClicks(w.txtMaleName, QStringLiteral("Asha"));
+        pick(w.cboMaleMonth, QStringLiteral("March"));
+        pick(w.CboMaleDate, QStringLiteral("1"));
+        pick(w.cboMaleYear, QStringLiteral("1948"));
+        QTest::keyClicks(w.txtFemaleName, QStringLiteral("Ben"));
+        pick(w.cboFemaleMonth, QStringLiteral("March"));
+        pick(w.cboFemaleDate, QStringLiteral("1"));
+        pick(w.cboFemaleYear, QStringLiteral("1949"));
+        realClick(w.cmdProceed);
+        EXPECT_TRUE(forms::isLoaded<frmchiness>());
+        return forms::get<frmchiness>();
+    }
+
+    // A click where the pointer has come to rest first, so the frame knows
+    // which of its title-bar buttons is under it.
+    static void clickAt(QWidget* w, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+        QWidget* top = w->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
+        settle();
+    }
+
+    static QPoint titleBarPoint(QMdiSubWindow* sub, QStyle::SubControl control)
+    {
+        QStyleOptionTitleBar opt;
+        opt.initFrom(sub);
+        opt.subControls = QStyle::SC_All;
+        opt.titleBarFlags = sub->windowFlags();
+        opt.titleBarState = static_cast<int>(sub->windowState());
+        opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
+        return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, control, sub).center();
+    }
+
+    // The restore box among a maximised child's buttons in the menu bar.
+    static void clickRestoreBox()
+    {
+        QWidget* buttons = mdi().menuBar()->cornerWidget(Qt::TopRightCorner);
+        ASSERT_NE(buttons, nullptr);
+        QStyleOptionComplex opt;
+        opt.initFrom(buttons);
+        opt.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
+        const QRect box = buttons->style()->subControlRect(QStyle::CC_MdiControls, &opt, QStyle::SC_MdiNormalButton,
+                                                           buttons);
+        clickAt(buttons, box.isEmpty() ? buttons->rect().center() : box.center());
+    }
+
+    // The bottom of the lowest window in the area, in viewport pixels.
+    static int lowestBottom()
+    {
+        int bottom = 0;
+        for (QMdiSubWindow* s : mdi().area->subWindowList())
+            if (s->isVisible())
+                bottom = std::max(bottom, s->geometry().bottom() + 1);
+        return bottom;
+    }
+
+    std::unique_ptr<MainWindowShown> shown;
+};
+
+} // namespace
+
+TEST_F(ChineseResultViewOnScreen, MaximisedScrolledAndRestoredTheWindowIsBackInItsPlace)
+{
+    QMdiArea* area = mdi().area;
+    QScrollBar* bar = area->verticalScrollBar();
+    for (int tab = 0; tab < 3; ++tab) {
+        SCOPED_TRACE("tab " + std::to_string(tab));
+        frmchiness& r = result();
+        QTest::mouseClick(r.SSTab, Qt::LeftButton, {}, r.SSTab->tabRect(tab).center());
+        ASSERT_EQ(r.SSTab->currentIndex(), tab);
+        auto* sub = qobject_cast<QMdiSubWindow*>(r.frame());
+        ASSERT_NE(sub, nullptr);
+        ASSERT_EQ(bar->value(), 0);
+        const QPoint place = sub->pos();
+
+        clickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarMaxButton));
+        ASSERT_TRUE(sub->isMaximized());
+        ASSERT_TRUE(wheelUntilWhole(r.cmdBack));
+        if (sub->height() > area->viewport()->height()) {
+            EXPECT_GT(bar->value(), 0) << "the wheel did not scroll the maximised window";
+        }
+        clickRestoreBox();
+        ASSERT_FALSE(sub->isMaximized());
+
+        // What the area showed before the maximise, the handle at the top.
+        EXPECT_EQ(sub->pos(), place);
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_EQ(area->horizontalScrollBar()->value(), 0);
+        if (bar->isVisible()) {
+            EXPECT_NEAR(drawnHandle(bar).first, groove(bar).first, 3);
+        }
+        // The range reaches the window's top and bottom, nothing beyond.
+        EXPECT_EQ(bar->minimum(), 0);
+        EXPECT_EQ(bar->maximum(), std::max(0, lowestBottom() - area->viewport()->height()));
+        turnWheel(120);
+        EXPECT_EQ(sub->pos(), place) << "a wheel turn up found space above the window";
+        for (int i = 0; i < 60 && bar->value() < bar->maximum(); ++i)
+            turnWheel(-120);
+        EXPECT_EQ(sub->geometry().bottom() + 1, std::min(area->viewport()->height(), place.y() + sub->height()))
+            << "the wheel turned down found space below the window";
+
+        // The restore selected nothing.
+        for (const LineBox* box : r.findChildren<LineBox*>())
+            EXPECT_FALSE(box->hasSelectedText()) << box->text().toStdString();
+        for (const TextBox* box : r.findChildren<TextBox*>())
+            EXPECT_FALSE(box->textCursor().hasSelection()) << box->Text().toStdString();
+    }
+}
+
+TEST_F(ChineseResultViewOnScreen, AClosedReportGivesBackTheScrolledResult)
+{
+    QScrollBar* bar = mdi().area->verticalScrollBar();
+    struct Way {
+        const char* name;
+        std::function<void(QMdiSubWindow*)> close;
+    };
+    const Way ways[] = {
+        {"close box", [](QMdiSubWindow* sub) { clickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton)); }},
+        {"Escape", [](QMdiSubWindow*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        frmchiness& r = result();
+        ASSERT_TRUE(wheelUntilWhole(r.cmdPrint));
+        const int scrolled = bar->value();
+        if (r.frame()->height() > mdi().area->viewport()->height()) {
+            EXPECT_GT(scrolled, 0);
+        }
+
+        // The report waits modally as for a user; once it is closed, the
+        // click on Print returns.
+        forms::setModalLoops(true);
+        int reportTop = -1;
+        QTimer::singleShot(0, [&] {
+            if (!forms::isLoaded<frmSaveChinese>())
+                return;
+            auto* sub = qobject_cast<QMdiSubWindow*>(forms::get<frmSaveChinese>().frame());
+            reportTop = sub->y();
+            way.close(sub);
+        });
+        // Should the close fail, the report goes anyway, so the test ends.
+        QTimer rescue;
+        rescue.setSingleShot(true);
+        QObject::connect(&rescue, &QTimer::timeout, [] { forms::unload<frmSaveChinese>(); });
+        rescue.start(5000);
+        realClick(r.cmdPrint);
+        const bool closedByTheWay = rescue.isActive();
+        rescue.stop();
+        forms::setModalLoops(false);
+        EXPECT_TRUE(closedByTheWay);
+        EXPECT_EQ(reportTop, 0) << "the report opens at the top of the area";
+
+        ASSERT_FALSE(forms::isLoaded<frmSaveChinese>());
+        settle();
+        EXPECT_EQ(bar->value(), scrolled);
+        EXPECT_TRUE(whole(r.cmdPrint));
+    }
+}
