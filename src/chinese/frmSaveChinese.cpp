@@ -1,4 +1,5 @@
 #include "frmSaveChinese.h"
+#include "Desktop.h"
 
 #include "VorlaineChineseCompatibility.h"
 
@@ -25,15 +26,12 @@ frmSaveChinese::frmSaveChinese() : ReportWindow(FormName, QStringLiteral("Vorlai
     placeTwips(RTB, 120, 120, 9360, 6600);
     placeTwips(cmdSave, 120, 6870, 1300, 420);
     placeTwips(cmdPrint, 1540, 6870, 1300, 420);
-    Label1 = new ClickLabel(QStringLiteral("Visit https://www.vorlaine.example for more love tests"), this);
-    Label14 = new ClickLabel(QStringLiteral("Chinese astrology and love advice at Vorlaine"), this);
-    double y = 6840;
-    for (ClickLabel* l : {Label1, Label14}) {
-        l->setCursor(Qt::PointingHandCursor);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        placeTwips(l, 3000, y, 6480, 270);
-        y += 270;
-    }
+    Label1 = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteBaseAddress + QStringLiteral(" for more love tests"),
+                          this, Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label1, 3000, 6840, 6480, 270);
+    Label14 = NewLinkLabel(QStringLiteral("Chinese astrology and love advice at Vorlaine"), this,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label14, 3000, 7110, 6480, 270);
     connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
     connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
     setClientSizeTwips(9600, 7500);

@@ -1,4 +1,5 @@
 #include "frmMainKundali.h"
+#include "Desktop.h"
 
 #include "frmTimeZone.h"
 #include "frmVedicResult.h"
@@ -166,8 +167,9 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
     // heading is wider than its designed box in the fonts at hand.
     placeTwips(Label62, 0, 0, 8715, 345);
 
-    Label61 = new ClickLabel(QStringLiteral("Visit www.vorlaine.example for more free love tests\n"
-                                            "and share your story in the Vorlaine astrology forum"),
+    Label61 = new ClickLabel(QStringLiteral("Visit ") + platform::SiteHostName
+                                 + QStringLiteral(" for more free love tests\n"
+                                                  "and share your story in the Vorlaine astrology forum"),
                              this);
     Label61->setAlignment(Qt::AlignCenter);
     linkStyle(Label61);

@@ -119,10 +119,9 @@ QLabel* label(const QString& text, QWidget* parent, double l, double t, double w
 
 ClickLabel* linkLabel(const QString& text, QWidget* parent)
 {
-    auto* l = new ClickLabel(text, parent);
+    ClickLabel* l = NewLinkLabel(text, parent);
     placeLook(l);
     setRole(l, "link");
-    l->setCursor(Qt::PointingHandCursor);
     return l;
 }
 
