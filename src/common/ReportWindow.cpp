@@ -109,7 +109,6 @@ void ReportWindow::cmdSave_Click()
     CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
     CD.DialogTitle = SaveDialogTitle();
     CD.FileName.clear();
-    CD.CancelError = true;
     if (!desktop().ShowSave(CD))
         return; // cancelled: nothing written, nothing said
     QString why;

@@ -587,7 +587,6 @@ void frmMainKundali::cmdOpen_Click()
         CD.Flags = cdl::HideReadOnly | cdl::FileMustExist | cdl::NoReadOnlyReturn; // 36868
         CD.DialogTitle = QStringLiteral("Select the source file");
         CD.FileName.clear();
-        CD.CancelError = true;
         if (!desktop().ShowOpen(CD))
             return;
         const QString name = CD.FileName;

@@ -73,7 +73,6 @@ void frmSaveKundali::cmdSave_Click()
         CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
         CD.DialogTitle = ApplicationTitle;
         CD.FileName.clear();
-        CD.CancelError = true;
         if (!desktop().ShowSave(CD))
             return; // cancelled: nothing written, nothing said
         path = CD.FileName;

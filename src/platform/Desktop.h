@@ -38,7 +38,6 @@ struct CommonDialog {
     unsigned Flags = 0;
     QString DialogTitle;
     QString FileName;
-    bool CancelError = false;
 };
 
 class Desktop {
