@@ -1,4 +1,5 @@
 #include "frmSaveChinese.h"
+#include "IgnoringErrors.h"
 #include "Desktop.h"
 
 #include "VorlaineChineseCompatibility.h"
@@ -78,12 +79,7 @@ void frmSaveChinese::WriteReport()
     };
 
     // A failing step writes nothing and the next one runs.
-    auto step = [](auto&& f) {
-        try {
-            f();
-        } catch (...) {
-        }
-    };
+    auto step = [](auto&& f) { ignoringErrors(f); };
     // One entry: bold dark-red label, then the value in regular black, then
     // the footer line; without a value only the label and the footer.
     auto entry = [&](const QString& label, const std::optional<QString>& value, bool last) {

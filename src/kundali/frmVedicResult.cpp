@@ -1,4 +1,5 @@
 #include "frmVedicResult.h"
+#include "IgnoringErrors.h"
 
 #include "ElidingLabel.h"
 #include "ControlLook.h"
@@ -256,15 +257,6 @@ QString personTime(const modVedicCompatibility::KundaliPersonDetails& p)
 {
     return QString::number(p.BirthHour) + QLatin1Char(':') + QString::number(p.BirthMinute) + QLatin1Char(':') +
            QString::number(p.BirthSecond);
-}
-
-template <class F>
-void ignoringErrors(F&& step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
 }
 
 } // namespace

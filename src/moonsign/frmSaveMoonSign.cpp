@@ -1,4 +1,5 @@
 #include "frmSaveMoonSign.h"
+#include "IgnoringErrors.h"
 #include "Desktop.h"
 
 #include "frmMoonSign.h"
@@ -49,12 +50,7 @@ void frmSaveMoonSign::WriteReport()
     frmMoonSign& result = forms::get<frmMoonSign>();
 
     // Each step stands alone: one that fails adds nothing and the next runs.
-    auto step = [](auto&& write) {
-        try {
-            write();
-        } catch (...) {
-        }
-    };
+    auto step = [](auto&& write) { ignoringErrors(write); };
     auto entry = [&](const QString& caption, const QString& text) {
         step([&] { Run(Bold::Off, label, caption); });
         step([&] { Run(Bold::Keep, value, text + CRLF + CRLF); });
