@@ -114,16 +114,10 @@ void frmSaveChinese::WriteReport()
 
 void frmSaveChinese::Label1_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }
 
 void frmSaveChinese::Label14_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }

@@ -85,16 +85,10 @@ void frmSaveMoonSign::WriteReport()
 
 void frmSaveMoonSign::Label1_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }
 
 void frmSaveMoonSign::Label14_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }
