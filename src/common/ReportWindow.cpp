@@ -121,12 +121,6 @@ void ReportWindow::cmdSave_Click()
 
 void ReportWindow::cmdPrint_Click()
 {
-    try {
-        RTB->setSelLength(0);
-    } catch (...) {
-    }
-    try {
-        desktop().PrintDocument(*RTB->OutputDocument(), Caption());
-    } catch (...) {
-    }
+    RTB->setSelLength(0);
+    desktop().PrintDocument(*RTB->OutputDocument(), Caption());
 }
