@@ -93,8 +93,8 @@ frmMatch::frmMatch() : InputWindow(FormName)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     placeTwips(Label1, 120, 100, 11160, 420);
-    Label61 = new ClickLabel(QStringLiteral("Free love tests, horoscopes and astrology readings every day at "
-                                            "www.vorlaine.example"),
+    Label61 = new ClickLabel(QStringLiteral("Free love tests, horoscopes and astrology readings every day at ")
+                             + platform::SiteHostName,
                              body);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setAlignment(Qt::AlignCenter);

@@ -1,4 +1,5 @@
 #include "frmReport.h"
+#include "Desktop.h"
 
 #include "AstroContent.h"
 #include "frmMatch.h"
@@ -168,8 +169,8 @@ frmReport::frmReport() : Form(FormName)
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     placeTwips(cmdBack, 120, bottom, 1300, 420);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    lblCredit = label(QStringLiteral("Positions worked out by Vorlaine Astro Compatibility Test Software - "
-                                     "www.vorlaine.example"),
+    lblCredit = label(QStringLiteral("Positions worked out by Vorlaine Astro Compatibility Test Software - ")
+                      + platform::SiteHostName,
                       body, 1540, bottom + 75, FrameWidth - 1420);
     lblCredit->setObjectName(QStringLiteral("lblCredit"));
     lblCredit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

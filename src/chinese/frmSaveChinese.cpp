@@ -1,4 +1,6 @@
 #include "frmSaveChinese.h"
+#include "IgnoringErrors.h"
+#include "Desktop.h"
 
 #include "VorlaineChineseCompatibility.h"
 
@@ -25,15 +27,12 @@ frmSaveChinese::frmSaveChinese() : ReportWindow(FormName, QStringLiteral("Vorlai
     placeTwips(RTB, 120, 120, 9360, 6600);
     placeTwips(cmdSave, 120, 6870, 1300, 420);
     placeTwips(cmdPrint, 1540, 6870, 1300, 420);
-    Label1 = new ClickLabel(QStringLiteral("Visit https://www.vorlaine.example for more love tests"), this);
-    Label14 = new ClickLabel(QStringLiteral("Chinese astrology and love advice at Vorlaine"), this);
-    double y = 6840;
-    for (ClickLabel* l : {Label1, Label14}) {
-        l->setCursor(Qt::PointingHandCursor);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        placeTwips(l, 3000, y, 6480, 270);
-        y += 270;
-    }
+    Label1 = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteBaseAddress + QStringLiteral(" for more love tests"),
+                          this, Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label1, 3000, 6840, 6480, 270);
+    Label14 = NewLinkLabel(QStringLiteral("Chinese astrology and love advice at Vorlaine"), this,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label14, 3000, 7110, 6480, 270);
     connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
     connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
     setClientSizeTwips(9600, 7500);
@@ -80,12 +79,7 @@ void frmSaveChinese::WriteReport()
     };
 
     // A failing step writes nothing and the next one runs.
-    auto step = [](auto&& f) {
-        try {
-            f();
-        } catch (...) {
-        }
-    };
+    auto step = [](auto&& f) { ignoringErrors(f); };
     // One entry: bold dark-red label, then the value in regular black, then
     // the footer line; without a value only the label and the footer.
     auto entry = [&](const QString& label, const std::optional<QString>& value, bool last) {
@@ -120,16 +114,10 @@ void frmSaveChinese::WriteReport()
 
 void frmSaveChinese::Label1_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }
 
 void frmSaveChinese::Label14_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }

@@ -1,4 +1,5 @@
 #include "frmchiness.h"
+#include "Desktop.h"
 
 #include "frmSaveChinese.h"
 #include "frmmainChinese.h"
@@ -123,7 +124,8 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-    Label1 = new ClickLabel(QStringLiteral("More free love tests and Chinese astrology at https://www.vorlaine.example"),
+    Label1 = new ClickLabel(QStringLiteral("More free love tests and Chinese astrology at ")
+                            + platform::SiteBaseAddress,
                             this);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setAlignment(Qt::AlignCenter);

@@ -77,7 +77,7 @@ frmmainChinese::frmmainChinese() : InputWindow(FormName)
     AddHelpMenu(this);
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-    Label1 = new ClickLabel(QStringLiteral("Free love tests and Chinese astrology at https://www.vorlaine.example"),
+    Label1 = new ClickLabel(QStringLiteral("Free love tests and Chinese astrology at ") + platform::SiteBaseAddress,
                             this);
     Label2 = new ClickLabel(QStringLiteral("Come and visit us online for more ways to test your love"), this);
     double y = 60;

@@ -23,9 +23,10 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* e)
     e->accept();
 }
 
-ClickLabel* NewLinkLabel(const QString& text, QWidget* parent)
+ClickLabel* NewLinkLabel(const QString& text, QWidget* parent, Qt::Alignment align)
 {
     auto* l = new ClickLabel(text, parent);
+    l->setAlignment(align);
     l->setProperty("link", true);
     l->setCursor(Qt::PointingHandCursor);
     return l;

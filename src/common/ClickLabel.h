@@ -20,7 +20,8 @@ protected:
 
 // A link label: hand pointer, and the property link=true for a window's
 // style sheet to colour it by (QLabel[link="true"]).
-ClickLabel* NewLinkLabel(const QString& text, QWidget* parent);
+ClickLabel* NewLinkLabel(const QString& text, QWidget* parent,
+                         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A plain panel that reports pointer moves over its background.
 class TrackingPanel : public QWidget {

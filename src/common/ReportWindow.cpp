@@ -109,7 +109,6 @@ void ReportWindow::cmdSave_Click()
     CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
     CD.DialogTitle = SaveDialogTitle();
     CD.FileName.clear();
-    CD.CancelError = true;
     if (!desktop().ShowSave(CD))
         return; // cancelled: nothing written, nothing said
     QString why;
@@ -122,12 +121,6 @@ void ReportWindow::cmdSave_Click()
 
 void ReportWindow::cmdPrint_Click()
 {
-    try {
-        RTB->setSelLength(0);
-    } catch (...) {
-    }
-    try {
-        desktop().PrintDocument(*RTB->OutputDocument(), Caption());
-    } catch (...) {
-    }
+    RTB->setSelLength(0);
+    desktop().PrintDocument(*RTB->OutputDocument(), Caption());
 }

@@ -91,14 +91,6 @@ void TabStrip::BringSelectedToFront() const
         BringToFront(pages_[static_cast<std::size_t>(tab - 1)]);
 }
 
-QWidget* TabStrip::FrontPage(const std::vector<QWidget*>& pages)
-{
-    for (QWidget* p : pages)
-        if (!p->isHidden())
-            return p;
-    return nullptr;
-}
-
 void TabStrip::BringToFront(const std::vector<QWidget*>& pages, QWidget* page)
 {
     if (std::find(pages.begin(), pages.end(), page) == pages.end())

@@ -25,15 +25,12 @@ public:
 
     void setPages(std::vector<QWidget*> pages) { pages_ = std::move(pages); }
     const std::vector<QWidget*>& Pages() const { return pages_; }
-    // The page in front; nullptr when none is shown.
-    QWidget* FrontPage() const { return FrontPage(pages_); }
     // Shows page, one of the strip's pages, and hides the others.
     void BringToFront(QWidget* page) const { BringToFront(pages_, page); }
     // Brings the selected tab's page to the front.
     void BringSelectedToFront() const;
 
     // The same for pages that share a place without a strip.
-    static QWidget* FrontPage(const std::vector<QWidget*>& pages);
     static void BringToFront(const std::vector<QWidget*>& pages, QWidget* page);
 
 signals:

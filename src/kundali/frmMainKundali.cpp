@@ -1,4 +1,5 @@
 #include "frmMainKundali.h"
+#include "Desktop.h"
 
 #include "frmTimeZone.h"
 #include "frmVedicResult.h"
@@ -141,8 +142,9 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
     // heading is wider than its designed box in the fonts at hand.
     placeTwips(Label62, 0, 0, 8715, 345);
 
-    Label61 = new ClickLabel(QStringLiteral("Visit www.vorlaine.example for more free love tests\n"
-                                            "and share your story in the Vorlaine astrology forum"),
+    Label61 = new ClickLabel(QStringLiteral("Visit ") + platform::SiteHostName
+                                 + QStringLiteral(" for more free love tests\n"
+                                                  "and share your story in the Vorlaine astrology forum"),
                              this);
     Label61->setAlignment(Qt::AlignCenter);
     linkStyle(Label61);
@@ -560,7 +562,6 @@ void frmMainKundali::cmdOpen_Click()
         CD.Flags = cdl::HideReadOnly | cdl::FileMustExist | cdl::NoReadOnlyReturn; // 36868
         CD.DialogTitle = QStringLiteral("Select the source file");
         CD.FileName.clear();
-        CD.CancelError = true;
         if (!desktop().ShowOpen(CD))
             return;
         const QString name = CD.FileName;

@@ -1,4 +1,5 @@
 #include "frmSaveKundali.h"
+#include "Desktop.h"
 
 #include "modVedicCompatibility.h"
 
@@ -22,15 +23,6 @@ QFont verdana(double points)
     return f;
 }
 
-ClickLabel* linkLabel(const QString& text, QWidget* parent)
-{
-    auto* l = new ClickLabel(text, parent);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
-}
-
 } // namespace
 
 frmSaveKundali::frmSaveKundali()
@@ -43,10 +35,12 @@ frmSaveKundali::frmSaveKundali()
     setPalette(pal);
 
     // A little taller than designed, so the letters' tails are not cut off.
-    Label14 = linkLabel(QStringLiteral("Join the Vorlaine astrology forum"), this);
+    Label14 = NewLinkLabel(QStringLiteral("Join the Vorlaine astrology forum"), this, Qt::AlignCenter);
     placeTwips(Label14, 1747, 0, 4230, 200);
-    Label1 = linkLabel(QStringLiteral("Visit www.vorlaine.example"), this);
+    Label1 = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteHostName, this, Qt::AlignCenter);
     placeTwips(Label1, 1867, 190, 3990, 200);
+    for (ClickLabel* l : {Label14, Label1})
+        l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
     connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
     connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
 
@@ -79,7 +73,6 @@ void frmSaveKundali::cmdSave_Click()
         CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
         CD.DialogTitle = ApplicationTitle;
         CD.FileName.clear();
-        CD.CancelError = true;
         if (!desktop().ShowSave(CD))
             return; // cancelled: nothing written, nothing said
         path = CD.FileName;

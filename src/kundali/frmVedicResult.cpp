@@ -1,4 +1,5 @@
 #include "frmVedicResult.h"
+#include "IgnoringErrors.h"
 
 #include "ElidingLabel.h"
 #include "ControlLook.h"
@@ -119,10 +120,9 @@ QLabel* label(const QString& text, QWidget* parent, double l, double t, double w
 
 ClickLabel* linkLabel(const QString& text, QWidget* parent)
 {
-    auto* l = new ClickLabel(text, parent);
+    ClickLabel* l = NewLinkLabel(text, parent);
     placeLook(l);
     setRole(l, "link");
-    l->setCursor(Qt::PointingHandCursor);
     return l;
 }
 
@@ -257,15 +257,6 @@ QString personTime(const modVedicCompatibility::KundaliPersonDetails& p)
 {
     return QString::number(p.BirthHour) + QLatin1Char(':') + QString::number(p.BirthMinute) + QLatin1Char(':') +
            QString::number(p.BirthSecond);
-}
-
-template <class F>
-void ignoringErrors(F&& step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
 }
 
 } // namespace

@@ -117,7 +117,7 @@ frmMainMoonSigncompatibility::frmMainMoonSigncompatibility() : InputWindow(FormN
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
     Label61 = new ClickLabel(
-        QStringLiteral("Find more free love tests and astrology readings at www.vorlaine.example"), this);
+        QStringLiteral("Find more free love tests and astrology readings at ") + platform::SiteHostName, this);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setAlignment(Qt::AlignCenter);
     Label61->setCursor(Qt::PointingHandCursor);

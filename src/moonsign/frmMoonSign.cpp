@@ -1,4 +1,5 @@
 #include "frmMoonSign.h"
+#include "Desktop.h"
 
 #include "frmMainMoonSigncompatibility.h"
 #include "frmSaveMoonSign.h"
@@ -146,7 +147,8 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeTwips(lblDescription, 240, 2580, 9780, 3150);
-    Label5 = NewLinkLabel(QStringLiteral("For a detailed reading of your moon signs, visit https://www.vorlaine.example"),
+    Label5 = NewLinkLabel(QStringLiteral("For a detailed reading of your moon signs, visit ")
+                          + platform::SiteBaseAddress,
                        Frame2);
     placeTwips(Label5, 240, 5820, 9780, 300);
     connect(Label5, &ClickLabel::clicked, this, [this] { Label5_Click(); });
@@ -157,7 +159,7 @@ frmMoonSign::frmMoonSign() : ResultWindow(FormName)
     placeTwips(cmdBack, 1540, 7000, 1300, 420);
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    Label61 = NewLinkLabel(QStringLiteral("More free love tests at www.vorlaine.example"), this);
+    Label61 = NewLinkLabel(QStringLiteral("More free love tests at ") + platform::SiteHostName, this);
     Label61->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label61, 3000, 7060, 7380, 300);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });

@@ -1,4 +1,6 @@
 #include "frmSaveMoonSign.h"
+#include "IgnoringErrors.h"
+#include "Desktop.h"
 
 #include "frmMoonSign.h"
 
@@ -28,13 +30,12 @@ frmSaveMoonSign::frmSaveMoonSign() : ReportWindow(FormName, QStringLiteral("Vorl
     placeTwips(RTB, 120, 120, 9360, 6600);
     placeTwips(cmdSave, 120, 6870, 1300, 420);
     placeTwips(cmdPrint, 1540, 6870, 1300, 420);
-    Label1 = new ClickLabel(QStringLiteral("Visit https://www.vorlaine.example for more love tests"), this);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1 = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteBaseAddress
+                          + QStringLiteral(" for more love tests"), this,
+                          Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label1, 3000, 6840, 6480, 270);
-    Label14 = new ClickLabel(QStringLiteral("Moon signs, sun signs and more at www.vorlaine.example"), this);
-    Label14->setCursor(Qt::PointingHandCursor);
-    Label14->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label14 = NewLinkLabel(QStringLiteral("Moon signs, sun signs and more at ") + platform::SiteHostName, this,
+                          Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label14, 3000, 7110, 6480, 270);
     connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
     connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
@@ -49,12 +50,7 @@ void frmSaveMoonSign::WriteReport()
     frmMoonSign& result = forms::get<frmMoonSign>();
 
     // Each step stands alone: one that fails adds nothing and the next runs.
-    auto step = [](auto&& write) {
-        try {
-            write();
-        } catch (...) {
-        }
-    };
+    auto step = [](auto&& write) { ignoringErrors(write); };
     auto entry = [&](const QString& caption, const QString& text) {
         step([&] { Run(Bold::Off, label, caption); });
         step([&] { Run(Bold::Keep, value, text + CRLF + CRLF); });
@@ -89,16 +85,10 @@ void frmSaveMoonSign::WriteReport()
 
 void frmSaveMoonSign::Label1_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }
 
 void frmSaveMoonSign::Label14_Click()
 {
-    try {
-        OpenHomePage();
-    } catch (...) {
-    }
+    OpenHomePage();
 }

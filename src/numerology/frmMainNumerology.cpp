@@ -106,10 +106,10 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
     lblHeading->setAlignment(Qt::AlignCenter);
     placeTwips(lblHeading, 120, 90, 9960, 450);
 
-    Frame1 = new QGroupBox(QStringLiteral("www.vorlaine.example"), this);
+    Frame1 = new QGroupBox(platform::SiteHostName, this);
     placeTwips(Frame1, 120, 600, 4920, 1020);
     // One line, centred in the frame.
-    Label61 = new ClickLabel(QStringLiteral("Free love tests at www.vorlaine.example"), Frame1);
+    Label61 = new ClickLabel(QStringLiteral("Free love tests at ") + platform::SiteHostName, Frame1);
     Label61->setObjectName(QStringLiteral("Label61"));
     Label61->setCursor(Qt::PointingHandCursor);
     Label61->setAlignment(Qt::AlignCenter);

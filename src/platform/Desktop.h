@@ -13,6 +13,8 @@ namespace platform {
 inline const QString ApplicationTitle = QStringLiteral("Vorlaine Love Test");
 // The product's web site, where its pages and the reports' footers point.
 inline const QString SiteBaseAddress = QStringLiteral("https://www.vorlaine.example");
+// The site as the labels name it in prose, without the scheme.
+inline const QString SiteHostName = QString(SiteBaseAddress).remove(QStringLiteral("https://"));
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { OK, OKCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
@@ -36,7 +38,6 @@ struct CommonDialog {
     unsigned Flags = 0;
     QString DialogTitle;
     QString FileName;
-    bool CancelError = false;
 };
 
 class Desktop {

@@ -42,12 +42,6 @@ void RichTextBox::setSelStart(int pos)
     setTextCursor(c);
 }
 
-int RichTextBox::SelLength() const
-{
-    const QTextCursor c = textCursor();
-    return std::abs(c.position() - c.anchor());
-}
-
 void RichTextBox::setSelLength(int length)
 {
     QTextCursor c = textCursor();

@@ -17,7 +17,6 @@ public:
     // Selection, in characters from the start of the text.
     int SelStart() const;
     void setSelStart(int pos);
-    int SelLength() const;
     void setSelLength(int length);
     // Replaces the selection (or inserts at the insertion point) with text in
     // the current bold and colour.

@@ -110,8 +110,8 @@ MDI::MDI()
     lblHeading->setStyleSheet(QStringLiteral("color: #fff4e0; font-family: Verdana; font-size: 17pt; font-weight: bold;"));
     placeTwips(lblHeading, 0, 40, HeadingWidth, 460);
 
-    lblURL = new ClickLabel(QStringLiteral("Discover more free love tests, horoscopes and readings at "
-                                           "www.vorlaine.example - come and visit us today!"),
+    lblURL = new ClickLabel(QStringLiteral("Discover more free love tests, horoscopes and readings at ")
+                            + platform::SiteHostName + QStringLiteral(" - come and visit us today!"),
                             Picture1);
     lblURL->setObjectName(QStringLiteral("lblURL"));
     lblURL->setAlignment(Qt::AlignCenter);

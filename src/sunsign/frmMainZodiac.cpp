@@ -70,7 +70,8 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
     Label14->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
     Label14->setCursor(Qt::PointingHandCursor);
     placeTwips(Label14, 120, 2450, 8160, 270);
-    Label3 = new ClickLabel(QStringLiteral("Visit www.vorlaine.example for more free love tests"), body);
+    Label3 = new ClickLabel(QStringLiteral("Visit ") + platform::SiteHostName
+                            + QStringLiteral(" for more free love tests"), body);
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
     Label3->setCursor(Qt::PointingHandCursor);

@@ -1,4 +1,5 @@
 #include "frmSaveZodiac.h"
+#include "Desktop.h"
 
 #include "frmSunSign.h"
 #include "modSunSign.h"
@@ -26,13 +27,12 @@ frmSaveZodiac::frmSaveZodiac() : ReportWindow(FormName, QStringLiteral("Vorlaine
     placeTwips(RTB, 120, 120, 9360, 6600);
     placeTwips(cmdSave, 120, 6870, 1300, 420);
     placeTwips(cmdPrint, 1540, 6870, 1300, 420);
-    Label1 = new ClickLabel(QStringLiteral("Visit https://www.vorlaine.example for more love tests"), this);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1 = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteBaseAddress
+                          + QStringLiteral(" for more love tests"), this,
+                          Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label1, 3000, 6840, 6480, 270);
-    Label14 = new ClickLabel(QStringLiteral("Join the Vorlaine love and astrology forum"), this);
-    Label14->setCursor(Qt::PointingHandCursor);
-    Label14->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label14 = NewLinkLabel(QStringLiteral("Join the Vorlaine love and astrology forum"), this,
+                          Qt::AlignRight | Qt::AlignVCenter);
     placeTwips(Label14, 3000, 7110, 6480, 270);
     connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
     connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });

@@ -1,4 +1,5 @@
 #include "frmSunSign.h"
+#include "Desktop.h"
 
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
@@ -130,7 +131,8 @@ frmSunSign::frmSunSign() : ResultWindow(FormName)
     lblMatchDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMatchDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeTwips(lblMatchDescription, 360, 3000, 9540, 3300);
-    lblHyperlink = NewLinkLabel(QStringLiteral("Visit https://www.vorlaine.example For More Information."), Frame3);
+    lblHyperlink = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteBaseAddress
+                                + QStringLiteral(" For More Information."), Frame3);
     placeTwips(lblHyperlink, 360, 6740, 6800, 300);
     connect(lblHyperlink, &ClickLabel::clicked, this, [this] { lblHyperlink_Click(); });
     cmdSave = new QPushButton(QStringLiteral("&Save"), Frame3);

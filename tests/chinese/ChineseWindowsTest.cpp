@@ -1,4 +1,5 @@
 #include "ChineseCalculation.h"
+#include "ShownPage.h"
 #include "frmSaveChinese.h"
 #include "frmchiness.h"
 #include "frmmainChinese.h"
@@ -232,7 +233,7 @@ TEST_F(ChineseWindows, ProceedKeepsEveryResultAndFillsTheResultWindow)
     EXPECT_FALSE(forms::isLoaded<frmmainChinese>());
     EXPECT_FALSE(r.frame()->isHidden());
     EXPECT_FALSE(WelcomePanelVisible());
-    EXPECT_EQ(r.SSTab->FrontPage(), r.fracompalibility);
+    EXPECT_EQ(shownPage(r.SSTab), r.fracompalibility);
     EXPECT_EQ(r.SSTab->SelectedItem(), 1);
 
     EXPECT_EQ(r.Framale->title(), QStringLiteral("Asha Rao"));
@@ -431,7 +432,7 @@ TEST_F(ChineseWindows, TabsBringTheirPageToTheFrontByMouseAndKeys)
     EXPECT_EQ(r.SSTab->tabText(2), QStringLiteral("Your Partner's Details"));
     QGroupBox* pages[] = {r.fracompalibility, r.Framale, r.Frafemale};
     auto front = [&](int page) {
-        EXPECT_EQ(r.SSTab->FrontPage(), pages[page]);
+        EXPECT_EQ(shownPage(r.SSTab), pages[page]);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(pages[i]->isVisible(), i == page) << "page " << i;
     };
@@ -495,7 +496,7 @@ TEST_F(ChineseWindows, BackGivesAFreshInputWindowAndKeepsTheResults)
     enter(w, QStringLiteral("C"), bornA(4), QStringLiteral("D"), bornA(4));
     QTest::mouseClick(w.cmdProceed, Qt::LeftButton);
     frmchiness& again = forms::get<frmchiness>();
-    EXPECT_EQ(again.SSTab->FrontPage(), again.fracompalibility);
+    EXPECT_EQ(shownPage(again.SSTab), again.fracompalibility);
     EXPECT_EQ(again.lblMaleChinesesign->text(), QStringLiteral("Dragon"));
 }
 

@@ -1,4 +1,5 @@
 #include "KundaliResultFixture.h"
+#include "ShownPage.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -45,7 +46,7 @@ std::map<const TabStrip*, std::pair<int, QWidget*>> snapshot(frmVedicResult& w)
 {
     std::map<const TabStrip*, std::pair<int, QWidget*>> out;
     for (MultiRowTabStrip* s : {w.TSAll, w.TSD, w.TSM, w.TSF, w.TSNM, w.TSNF})
-        out[s] = {s->SelectedItem(), s->FrontPage()};
+        out[s] = {s->SelectedItem(), shownPage(s)};
     return out;
 }
 
@@ -86,12 +87,12 @@ TEST_F(KundaliResult, NextAndBackClicksWalkEachStripAndLeaveTheOthers)
         const int last = static_cast<int>(p.pages.size());
         for (int k = 1; k < last; ++k) {
             click(p.next[static_cast<std::size_t>(k - 1)]);
-            EXPECT_EQ(p.strip->FrontPage(), p.pages[static_cast<std::size_t>(k)]) << p.name << " next " << k;
+            EXPECT_EQ(shownPage(p.strip), p.pages[static_cast<std::size_t>(k)]) << p.name << " next " << k;
             EXPECT_EQ(p.strip->SelectedItem(), k + 1) << p.name << " next " << k;
         }
         for (int k = last; k > 1; --k) {
             click(p.back[static_cast<std::size_t>(k - 1)]);
-            EXPECT_EQ(p.strip->FrontPage(), p.pages[static_cast<std::size_t>(k - 2)]) << p.name << " back " << k;
+            EXPECT_EQ(shownPage(p.strip), p.pages[static_cast<std::size_t>(k - 2)]) << p.name << " back " << k;
             EXPECT_EQ(p.strip->SelectedItem(), k - 1) << p.name << " back " << k;
         }
         auto after = snapshot(w);
@@ -107,29 +108,29 @@ TEST_F(KundaliResult, PagingExamples)
     clickTab(w.TSAll, 2);
     clickTab(w.TSM, 7);
     click(w.cmdMNext7);
-    EXPECT_EQ(w.TSM->FrontPage(), w.Frame8);
+    EXPECT_EQ(shownPage(w.TSM), w.Frame8);
     EXPECT_EQ(w.TSM->SelectedItem(), 8);
     // Back 2 on the girl's second rashi page goes to her first.
     clickTab(w.TSAll, 3);
     clickTab(w.TSF, 2);
-    ASSERT_EQ(w.TSF->FrontPage(), w.Frame10);
+    ASSERT_EQ(shownPage(w.TSF), w.Frame10);
     click(w.cmdFBack2);
-    EXPECT_EQ(w.TSF->FrontPage(), w.Frame9);
+    EXPECT_EQ(shownPage(w.TSF), w.Frame9);
     EXPECT_EQ(w.TSF->SelectedItem(), 1);
     // Next 5 on the girl's fifth nakshatra page goes to her About page.
     clickTab(w.TSAll, 5);
     clickTab(w.TSNF, 5);
     click(w.cmdNFNext5);
-    EXPECT_EQ(w.TSNF->FrontPage(), w.Frame28);
+    EXPECT_EQ(shownPage(w.TSNF), w.Frame28);
     EXPECT_EQ(w.TSNF->SelectedItem(), 6);
     // Back 6 on the boy's About page returns to his last content page.
     clickTab(w.TSAll, 4);
     clickTab(w.TSNM, 6);
     click(w.cmdNMBack6);
-    EXPECT_EQ(w.TSNM->FrontPage(), w.Frame21);
+    EXPECT_EQ(shownPage(w.TSNM), w.Frame21);
     EXPECT_EQ(w.TSNM->SelectedItem(), 5);
     // The boy's rashi strip is still where it was left.
-    EXPECT_EQ(w.TSM->FrontPage(), w.Frame8);
+    EXPECT_EQ(shownPage(w.TSM), w.Frame8);
 }
 
 TEST_F(KundaliResult, OnlyTheButtonsOfThePageInFrontCanBeReached)
@@ -157,12 +158,12 @@ TEST_F(KundaliResult, TabClicksAndKeysKeepTabAndPageInStep)
     for (int tab : {3, 8, 8, 1, 5}) {
         clickTab(w.TSM, tab);
         EXPECT_EQ(w.TSM->SelectedItem(), tab);
-        EXPECT_EQ(w.TSM->FrontPage(), w.TSM->Pages()[static_cast<std::size_t>(tab - 1)]);
+        EXPECT_EQ(shownPage(w.TSM), w.TSM->Pages()[static_cast<std::size_t>(tab - 1)]);
     }
     // A right click changes nothing.
     QTest::mouseClick(w.TSM, Qt::RightButton, {}, w.TSM->TabRect(2).center());
     EXPECT_EQ(w.TSM->SelectedItem(), 5);
-    EXPECT_EQ(w.TSM->FrontPage(), w.Frame5);
+    EXPECT_EQ(shownPage(w.TSM), w.Frame5);
 
     struct Key {
         MultiRowTabStrip* strip;
@@ -178,11 +179,11 @@ TEST_F(KundaliResult, TabClicksAndKeysKeepTabAndPageInStep)
         k.strip->setFocus();
         QTest::keyClick(k.strip, k.key, k.mods);
         EXPECT_EQ(k.strip->SelectedItem(), k.tab) << k.strip->objectName().toStdString();
-        EXPECT_EQ(k.strip->FrontPage(), k.strip->Pages()[static_cast<std::size_t>(k.tab - 1)])
+        EXPECT_EQ(shownPage(k.strip), k.strip->Pages()[static_cast<std::size_t>(k.tab - 1)])
             << k.strip->objectName().toStdString();
     }
     // The keys of the other strips left the boy's rashi where it was.
-    EXPECT_EQ(w.TSM->FrontPage(), w.Frame6);
+    EXPECT_EQ(shownPage(w.TSM), w.Frame6);
 }
 
 TEST_F(KundaliResult, EachTopTabComesBackOnThePageLastSeenThere)
@@ -191,20 +192,20 @@ TEST_F(KundaliResult, EachTopTabComesBackOnThePageLastSeenThere)
     clickTab(w.TSAll, 2);
     for (QPushButton* b : {w.cmdMNext1, w.cmdMNext2, w.cmdMNext3, w.cmdMNext4})
         click(b);
-    ASSERT_EQ(w.TSM->FrontPage(), w.Frame5);
+    ASSERT_EQ(shownPage(w.TSM), w.Frame5);
     clickTab(w.TSAll, 5);
-    EXPECT_EQ(w.TSNF->FrontPage(), w.Frame23);
+    EXPECT_EQ(shownPage(w.TSNF), w.Frame23);
     clickTab(w.TSAll, 2);
-    EXPECT_EQ(w.TSM->FrontPage(), w.Frame5);
+    EXPECT_EQ(shownPage(w.TSM), w.Frame5);
     EXPECT_EQ(w.TSM->SelectedItem(), 5);
     // The girl's pages never moved.
-    EXPECT_EQ(w.TSF->FrontPage(), w.Frame9);
+    EXPECT_EQ(shownPage(w.TSF), w.Frame9);
     EXPECT_EQ(w.TSF->SelectedItem(), 1);
     // The match tab keeps its sub-page too.
     clickTab(w.TSAll, 1);
     clickTab(w.TSD, 3);
     clickTab(w.TSAll, 6);
-    EXPECT_EQ(w.TSAll->FrontPage(), static_cast<QWidget*>(w.fraAbout));
+    EXPECT_EQ(shownPage(w.TSAll), static_cast<QWidget*>(w.fraAbout));
     clickTab(w.TSAll, 1);
-    EXPECT_EQ(w.TSD->FrontPage(), static_cast<QWidget*>(w.fraInterpretation));
+    EXPECT_EQ(shownPage(w.TSD), static_cast<QWidget*>(w.fraInterpretation));
 }

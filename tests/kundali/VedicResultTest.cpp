@@ -1,4 +1,5 @@
 #include "KundaliResultFixture.h"
+#include "ShownPage.h"
 
 #include "frmMainKundali.h"
 
@@ -139,7 +140,7 @@ TEST_F(KundaliResult, LoadOpensEveryStripOnItsFirstPage)
                                                             {w.TSNM, w.Frame17},   {w.TSNF, w.Frame23}};
     for (const auto& [strip, page] : first) {
         EXPECT_EQ(strip->SelectedItem(), 1) << strip->objectName().toStdString();
-        EXPECT_EQ(strip->FrontPage(), page) << strip->objectName().toStdString();
+        EXPECT_EQ(shownPage(strip), page) << strip->objectName().toStdString();
         // Only the page in front is shown in its place.
         for (QWidget* p : strip->Pages())
             EXPECT_EQ(p->isHidden(), p != page);
@@ -152,7 +153,7 @@ TEST_F(KundaliResult, SaveAndBackStayVisibleOnEveryTab)
     for (int tab : {1, 2, 3, 4, 5, 6, 3, 1}) {
         clickTab(w.TSAll, tab);
         ASSERT_EQ(w.TSAll->SelectedItem(), tab);
-        EXPECT_EQ(w.TSAll->FrontPage(), w.TSAll->Pages()[static_cast<std::size_t>(tab - 1)]);
+        EXPECT_EQ(shownPage(w.TSAll), w.TSAll->Pages()[static_cast<std::size_t>(tab - 1)]);
         for (QPushButton* b : {w.cmdSave, w.cmdBack}) {
             EXPECT_TRUE(b->isVisible()) << tab;
             EXPECT_EQ(w.childAt(b->geometry().center()), b) << tab;
@@ -212,7 +213,7 @@ TEST_F(KundaliResult, ScoreTableShowsTheCellsOverItsPicture)
 {
     frmVedicResult& w = realMatch();
     clickTab(w.TSD, 2);
-    ASSERT_EQ(w.TSD->FrontPage(), w.fraTable);
+    ASSERT_EQ(shownPage(w.TSD), w.fraTable);
     const auto& cells = modVedicCompatibility::state().KutaScoreTable;
     EXPECT_EQ(w.lblVarna[40]->text(), QStringLiteral("36"));
     EXPECT_EQ(w.lblVarna[19]->text(), QStringLiteral("Mental Awareness"));

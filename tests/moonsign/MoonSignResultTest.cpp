@@ -1,4 +1,5 @@
 #include "MoonSignTestSupport.h"
+#include "ShownPage.h"
 
 #include "frmSaveMoonSign.h"
 
@@ -218,7 +219,7 @@ TEST_F(MoonSignResult, SameEntriesGiveTheSameSign)
 TEST_F(MoonSignResult, OpensOnTheAnalysisPageAndTheButtonsSwitchPages)
 {
     frmMoonSign& r = calculate(j2000(), april1992());
-    auto front = [&r] { return TabStrip::FrontPage({r.Frame1, r.Frame2}); };
+    auto front = [&r] { return shownPage(std::vector<QWidget*>{r.Frame1, r.Frame2}); };
     EXPECT_FALSE(r.frame()->isHidden());
     EXPECT_EQ(front(), r.Frame2);
     EXPECT_EQ(r.Frame1->title(), QStringLiteral("Personal Details"));
@@ -267,7 +268,7 @@ TEST_F(MoonSignResult, TheInputWindowIsOnlyHiddenAndBackBringsItBack)
     w.cmdRashi_Click();
     EXPECT_EQ(forms::get<frmMoonSign>().txtUserF->Text(), QStringLiteral("Ben R"));
     frmMoonSign& again = forms::get<frmMoonSign>();
-    EXPECT_EQ(TabStrip::FrontPage({again.Frame1, again.Frame2}), again.Frame2);
+    EXPECT_EQ(shownPage(std::vector<QWidget*>{again.Frame1, again.Frame2}), again.Frame2);
 }
 
 TEST_F(MoonSignResult, ExitAndTheCloseBoxLeaveTheInputWindowHidden)

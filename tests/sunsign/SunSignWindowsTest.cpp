@@ -1,4 +1,5 @@
 #include "frmMainZodiac.h"
+#include "ShownPage.h"
 #include "frmSaveZodiac.h"
 #include "frmSunSign.h"
 #include "modSunSign.h"
@@ -250,7 +251,7 @@ TEST_F(SunSignWindows, ResultShowsBothPersonsAndThePair)
     EXPECT_EQ(r.picSunSignF->pixmap().toImage(), r.IMG.Find("Leo").toImage());
     EXPECT_NE(r.Image1->pixmap().toImage(), r.Image2->pixmap().toImage());
     EXPECT_EQ(r.TS->Pages(), (std::vector<QWidget*>{r.Frame3, r.Frame1, r.Frame2}));
-    EXPECT_EQ(r.TS->FrontPage(), r.Frame3);
+    EXPECT_EQ(shownPage(r.TS), r.Frame3);
     EXPECT_EQ(r.TS->tabText(2), QStringLiteral("Your Partner's Zodiac Details"));
 }
 
@@ -289,7 +290,7 @@ TEST_F(SunSignWindows, TabsBringTheirPageToTheFront)
     frmSunSign& r = check("March", "25", "July", "25");
     for (int tab : {2, 3, 3, 1, 2}) {
         QTest::mouseClick(r.TS, Qt::LeftButton, {}, r.TS->tabRect(tab - 1).center());
-        EXPECT_EQ(r.TS->FrontPage(), r.TS->Pages()[static_cast<std::size_t>(tab - 1)]);
+        EXPECT_EQ(shownPage(r.TS), r.TS->Pages()[static_cast<std::size_t>(tab - 1)]);
     }
     // Only the compatibility page carries the Save button.
     EXPECT_EQ(r.cmdSave->parentWidget(), r.Frame3);
@@ -368,25 +369,25 @@ TEST_F(SunSignWindows, EveryWayOfChangingTheTabBringsItsPage)
     r.TS->setFocus();
     QTest::keyClick(r.TS, Qt::Key_Right);
     EXPECT_EQ(r.TS->SelectedItem(), 2);
-    EXPECT_EQ(r.TS->FrontPage(), pages[1]);
+    EXPECT_EQ(shownPage(r.TS), pages[1]);
     QTest::keyClick(r.TS, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(r.TS->FrontPage(), pages[2]);
+    EXPECT_EQ(shownPage(r.TS), pages[2]);
     QTest::keyClick(r.TS, Qt::Key_Tab, Qt::ControlModifier); // round the end
-    EXPECT_EQ(r.TS->FrontPage(), pages[0]);
+    EXPECT_EQ(shownPage(r.TS), pages[0]);
     QTest::keyClick(r.TS, Qt::Key_Left);
-    EXPECT_EQ(r.TS->FrontPage(), pages[0]); // no tab before the first
+    EXPECT_EQ(shownPage(r.TS), pages[0]); // no tab before the first
     QTest::mouseClick(r.TS, Qt::LeftButton, {}, r.TS->tabRect(2).center());
     EXPECT_EQ(r.TS->SelectedItem(), 3);
-    EXPECT_EQ(r.TS->FrontPage(), pages[2]);
+    EXPECT_EQ(shownPage(r.TS), pages[2]);
     // A right click chooses nothing.
     QTest::mouseClick(r.TS, Qt::RightButton, {}, r.TS->tabRect(0).center());
     EXPECT_EQ(r.TS->SelectedItem(), 3);
-    EXPECT_EQ(r.TS->FrontPage(), pages[2]);
+    EXPECT_EQ(shownPage(r.TS), pages[2]);
     // The wheel moves the selection, and the page follows.
     QWheelEvent wheel(QPointF(r.TS->tabRect(1).center()), QPointF(r.TS->mapToGlobal(r.TS->tabRect(1).center())),
                       QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(r.TS, &wheel);
-    EXPECT_EQ(r.TS->FrontPage(), pages[static_cast<std::size_t>(r.TS->SelectedItem() - 1)]);
+    EXPECT_EQ(shownPage(r.TS), pages[static_cast<std::size_t>(r.TS->SelectedItem() - 1)]);
     EXPECT_NE(r.TS->SelectedItem(), 3);
 }
 
