@@ -1,6 +1,6 @@
 #include "Program.h"
 
-#include "MDI.h"
+#include "Form.h"
 #include "RegisterForms.h"
 #include "TestWindow.h"
 
@@ -8,11 +8,11 @@
 
 #include <QApplication>
 
-bool StartProgram()
+void PrepareProgram()
 {
     QApplication::setApplicationName(QStringLiteral("vorlaine-love-test"));
     InitResources();
     platform::installFontSubstitutes();
     RegisterAllForms();
-    return StartApplication();
+    InstallWindowRules();
 }

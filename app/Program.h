@@ -1,6 +1,7 @@
 #pragma once
 
-// Everything the program does between creating its application object and
-// running its event loop: its name, resources, fonts and windows, then the
-// main window. False when it should end at once (another copy runs).
-bool StartProgram();
+// What the program sets up before its start-up: its name, pictures, fonts,
+// the window registry, and the rules every window shares (the keys, labels
+// shown as plain text). The program, the tests and the benchmark all begin
+// here, then run StartApplication (MDI.h).
+void PrepareProgram();

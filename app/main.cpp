@@ -1,3 +1,4 @@
+#include "MDI.h"
 #include "Program.h"
 
 #include <QApplication>
@@ -5,7 +6,14 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (!StartProgram())
+    PrepareProgram();
+    switch (StartApplication(ShowMainWindow)) {
+    case StartUp::Running:
+        return app.exec();
+    case StartUp::AnotherCopy:
         return 0;
-    return app.exec();
+    case StartUp::NoMainWindow:
+        break;
+    }
+    return 1;
 }

@@ -6,10 +6,9 @@
 // once and reports that first click's time per test and the peak resident
 // memory so far.
 #include "Desktop.h"
-#include "Fonts.h"
 #include "Forms.h"
 #include "MDI.h"
-#include "RegisterForms.h"
+#include "Program.h"
 #include "Settings.h"
 #include "TestWindow.h"
 
@@ -327,14 +326,11 @@ int main(int argc, char** argv)
         });
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vorlaine-love-test"));
-    InitResources();
-    platform::installFontSubstitutes();
-    RegisterAllForms();
+    PrepareProgram();
     platform::setDesktop(&quiet());
     forms::setModalLoops(false); // a modal result window would wait for a user
     setExitHandler([] {});
-    if (!StartApplication())
+    if (StartApplication(ShowMainWindow) != StartUp::Running)
         return 1;
     QCoreApplication::processEvents();
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Keys that behave the same in every window of the program, taken once for
-// the whole application (the first window built installs them):
+// the whole application (InstallWindowRules installs them at start-up):
 // - a key held with Alt or Meta that no shortcut took types nothing into a
 //   text box; a box with a key filter judges such a key itself and shows its
 //   message;

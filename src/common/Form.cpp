@@ -68,11 +68,15 @@ QWidget* mainWindow()
 
 } // namespace
 
-Form::Form(const char* formName, Kind kind)
-    : name_(formName), kind_(kind)
+void InstallWindowRules()
 {
     installApplicationFilter<PlainTextLabels>();
     InstallApplicationKeys();
+}
+
+Form::Form(const char* formName, Kind kind)
+    : name_(formName), kind_(kind)
+{
     setObjectName(QString::fromLatin1(formName));
     if (kind_ == Kind::Dialog) // a title and a close box, nothing else
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -105,6 +105,11 @@ private:
     QList<QMenu*> menus_;
 };
 
+// The rules every window of the program shares, taken once for the whole
+// application at start-up: labels as plain text (below) and the keys of
+// ApplicationKeys.h.
+void InstallWindowRules();
+
 // Labels inside a window show their text as plain text, never as markup, so
 // whatever a user typed is shown literally. A label that really carries
 // markup says so with this property set to true.

@@ -20,13 +20,14 @@ bool isOurRegularFile(const struct stat& st)
 }
 
 // Opens path for locking; -1 when it is anything but a regular file of ours
-// that we can open (a folder, a pipe or device, another user's file, a file
-// we may not read). Nothing but a regular file is ever opened.
+// that we can open (a folder, a pipe or device, a link, another user's file,
+// a file we may not read). Nothing but a regular file is ever opened, and a
+// link is never followed: it could make us create or lock a file elsewhere.
 int openLockFile(const QString& path, bool create)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
-    if (::stat(name.constData(), &st) == 0) {
+    if (::lstat(name.constData(), &st) == 0) {
         if (!isOurRegularFile(st))
             return -1;
     } else if (errno != ENOENT || !create) {
@@ -34,8 +35,12 @@ int openLockFile(const QString& path, bool create)
     }
     // Close-on-exec: a browser the program starts must not inherit the lock
     // and keep it after the program has ended.
-    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-    int fd = ::open(name.constData(), O_RDWR | flags | (create ? O_CREAT : 0), 0600);
+    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
+    // O_EXCL with O_CREAT: a link put in the name meanwhile is not followed
+    // either.
+    int fd = ::open(name.constData(), O_RDWR | flags, 0600);
+    if (fd < 0 && errno == ENOENT && create)
+        fd = ::open(name.constData(), O_RDWR | flags | O_CREAT | O_EXCL, 0600);
     if (fd < 0 && errno == EACCES)
         fd = ::open(name.constData(), O_RDONLY | flags);
     if (fd < 0)
@@ -100,11 +105,11 @@ bool SingleInstance::anotherIsRunning()
 
 QString SingleInstance::defaultLockPath()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    QDir().mkpath(dir);
-    return dir + QStringLiteral("/vorlaine-love-test.lock");
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!dir.isEmpty() && QDir().mkpath(dir))
+        return dir + QStringLiteral("/vorlaine-love-test.lock");
+    // The temporary folder is shared by every user: the name carries ours.
+    return QDir::tempPath() + QStringLiteral("/vorlaine-love-test-%1.lock").arg(::geteuid());
 }
 
 } // namespace platform

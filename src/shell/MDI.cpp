@@ -31,6 +31,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
+#include <stdexcept>
 
 using platform::desktop;
 
@@ -409,26 +411,41 @@ void MDI::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-bool StartApplication()
+StartUp StartApplication(const std::function<void()>& showMainWindow)
 {
     // Every window and message box of the program carries its icon.
     QApplication::setWindowIcon(AppIcon());
-    static platform::SingleInstance instance;
-    if (instance.anotherIsRunning()) {
+    // Held for the program's life once it runs.
+    static std::optional<platform::SingleInstance> instance;
+    instance.emplace();
+    if (instance->anotherIsRunning()) {
+        instance.reset();
         desktop().MsgBox(QStringLiteral("Application is already running"), platform::MsgButtons::OK,
                          platform::MsgIcon::Information);
         ExitApplication();
-        return false;
+        return StartUp::AnotherCopy;
     }
+    // The reminder is a courtesy: whatever goes wrong in it, the program
+    // still starts.
     try {
         CheckUpdateReminder();
-    } catch (...) {
+    } catch (const std::exception&) {
     }
+    QString reason;
     try {
-        ShowMainWindow();
-    } catch (...) {
+        showMainWindow();
+    } catch (const std::exception& e) {
+        reason = QString::fromLocal8Bit(e.what());
     }
-    return true;
+    if (reason.isEmpty() && mdiExists() && mdi().isVisible())
+        return StartUp::Running;
+    instance.reset();
+    QString text = QStringLiteral("Vorlaine Love Test could not open its main window and has to close.");
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\n") + reason;
+    desktop().MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Critical);
+    ExitApplication();
+    return StartUp::NoMainWindow;
 }
 
 void ShowMainWindow()

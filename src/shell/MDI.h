@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <string_view>
 
 class ClickLabel;
@@ -101,9 +102,18 @@ private:
 MDI& mdi();
 bool mdiExists();
 
-// Start-up: single instance, update reminder, main window. False when the
-// program is to end at once (another instance runs).
-bool StartApplication();
+// How a start-up ended.
+enum class StartUp {
+    Running,       // the main window is up: run the event loop
+    AnotherCopy,   // another copy runs: end at once
+    NoMainWindow,  // the main window could not be shown: end with a failure
+};
+
+// Start-up: single instance, update reminder, then showMainWindow (the
+// program passes ShowMainWindow). A failure of the reminder is passed over;
+// a main window that cannot be shown is told to the user, and the lock is
+// given up so that a later start is not taken for a running copy.
+StartUp StartApplication(const std::function<void()>& showMainWindow);
 
 // Shows the main window maximised on the screen, as the program starts.
 void ShowMainWindow();

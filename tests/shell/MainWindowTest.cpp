@@ -244,7 +244,7 @@ TEST_F(MainWindow, SecondStartSaysSoAndEnds)
     platform::SingleInstance other;
     ASSERT_FALSE(other.anotherIsRunning());
     mdi().hide();
-    EXPECT_FALSE(StartApplication());
+    EXPECT_EQ(StartApplication(ShowMainWindow), StartUp::AnotherCopy);
     ASSERT_EQ(desk.messages.size(), 1u);
     EXPECT_EQ(desk.messages[0].text, QStringLiteral("Application is already running"));
     EXPECT_EQ(desk.messages[0].icon, platform::MsgIcon::Information);

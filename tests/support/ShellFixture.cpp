@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "MDI.h"
+#include "Program.h"
 #include "RegisterForms.h"
 #include "Settings.h"
 #include "TestWindow.h"
@@ -54,8 +55,7 @@ void putMainWindowBack()
 void ShellFixture::SetUp()
 {
     static bool once = [] {
-        InitResources();
-        RegisterAllForms();
+        PrepareProgram();
         return true;
     }();
     (void)once;

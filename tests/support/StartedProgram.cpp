@@ -1,7 +1,8 @@
 // The program as a user starts it, except that a message box is written to
 // standard output instead of waiting for a click. It says "window" once its
 // main window shows, and ends when its standard input closes, so a test can
-// keep several copies running side by side.
+// keep several copies running side by side. With LT_MAIN_WINDOW_FAILS set,
+// showing the main window fails as a broken window system would make it.
 #include "MDI.h"
 #include "Program.h"
 #include "QtDesktop.h"
@@ -10,6 +11,8 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <functional>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -37,8 +40,18 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     SayingDesktop desk;
     platform::setDesktop(&desk);
-    if (!StartProgram())
+    PrepareProgram();
+    std::function<void()> show = ShowMainWindow;
+    if (qEnvironmentVariableIsSet("LT_MAIN_WINDOW_FAILS"))
+        show = [] { throw std::runtime_error("the window system refused the window"); };
+    switch (StartApplication(show)) {
+    case StartUp::Running:
+        break;
+    case StartUp::AnotherCopy:
         return 0;
+    case StartUp::NoMainWindow:
+        return 1;
+    }
     if (mdi().isVisible())
         say(QStringLiteral("window"));
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
