@@ -41,6 +41,14 @@ bool hasFactory(const std::string& name)
     return reg().factories.count(name) != 0;
 }
 
+std::vector<std::string> names()
+{
+    std::vector<std::string> out;
+    for (const auto& f : reg().factories)
+        out.push_back(f.first);
+    return out;
+}
+
 Form& get(const std::string& name)
 {
     auto it = findLoaded(name);

@@ -15,6 +15,8 @@ using Factory = std::function<Form*()>;
 
 void registerFactory(const std::string& name, Factory make);
 bool hasFactory(const std::string& name);
+// Every name a window can be loaded by, in name order.
+std::vector<std::string> names();
 
 // Loads the window on first touch (constructs it, then runs Form_Load).
 Form& get(const std::string& name);

@@ -36,11 +36,14 @@ int openLockFile(const QString& path, bool create)
     // Close-on-exec: a browser the program starts must not inherit the lock
     // and keep it after the program has ended.
     const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
-    // O_EXCL with O_CREAT: a link put in the name meanwhile is not followed
-    // either.
-    int fd = ::open(name.constData(), O_RDWR | flags, 0600);
-    if (fd < 0 && errno == ENOENT && create)
+    // Created with O_EXCL, so a link put in the name meanwhile is not
+    // followed either; a copy that created it first is simply opened.
+    int fd = ::open(name.constData(), O_RDWR | flags);
+    if (fd < 0 && errno == ENOENT && create) {
         fd = ::open(name.constData(), O_RDWR | flags | O_CREAT | O_EXCL, 0600);
+        if (fd < 0 && errno == EEXIST)
+            fd = ::open(name.constData(), O_RDWR | flags);
+    }
     if (fd < 0 && errno == EACCES)
         fd = ::open(name.constData(), O_RDONLY | flags);
     if (fd < 0)

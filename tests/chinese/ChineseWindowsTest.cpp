@@ -607,9 +607,8 @@ TEST_F(ChineseWindows, NamesWithAnAmpersandShowAsTypedInTheFrameTitles)
     r.cmdBack->setFocus();
     QTest::keyClick(r.cmdBack, Qt::Key_B, Qt::AltModifier);
     // The button's access key clicks it (after its short press animation).
-    for (int i = 0; i < 100 && forms::isLoaded<frmchiness>(); ++i)
-        QTest::qWait(20);
-    EXPECT_FALSE(forms::isLoaded<frmchiness>()) << "Alt+B belongs to the Back button alone";
+    EXPECT_TRUE(QTest::qWaitFor([] { return !forms::isLoaded<frmchiness>(); }))
+        << "Alt+B belongs to the Back button alone";
     EXPECT_TRUE(forms::isLoaded<frmmainChinese>());
 }
 

@@ -6,6 +6,7 @@
 
 #include "ClickLabel.h"
 #include "TimeZoneTable.h"
+#include "Waits.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -145,7 +146,7 @@ TEST_F(TimeZonePicker, QuitEnterEscapeCtrlF4AndTheCloseBoxWriteNothing)
         ASSERT_EQ(p.ListIndex(), 20);
         close(p);
         // The access key presses the button as a short animated click.
-        EXPECT_TRUE(QTest::qWaitFor([] { return !forms::isLoaded<frmTimeZone>(); }, 2000)) << i;
+        EXPECT_TRUE(QTest::qWaitFor([] { return !forms::isLoaded<frmTimeZone>(); })) << i;
         EXPECT_EQ(w.txtMZoneHour->text(), QStringLiteral("4")) << i;
         EXPECT_EQ(w.txtMZoneMinute->text(), QStringLiteral("0")) << i;
         ++i;
@@ -196,7 +197,7 @@ TEST_F(TimeZonePicker, ClosingItHandsTheKeysBackToTheInputWindow)
             wasModal = QGuiApplication::modalWindow() == p.windowHandle();
             // The keys go where the window system sends them: to the picker
             // once it is active.
-            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &p; }, 2000))
+            if (!testwait::becomesActive(&p))
                 return p.Unload();
             close(p);
             closed = !forms::isLoaded<frmTimeZone>();
@@ -210,14 +211,14 @@ TEST_F(TimeZonePicker, ClosingItHandsTheKeysBackToTheInputWindow)
 
         // The input window is active again (the window system answers a
         // moment later), the focus where it was.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &m; }, 2000)) << i;
+        EXPECT_TRUE(testwait::becomesActive(&m)) << i;
         ASSERT_NE(m.area->activeSubWindow(), nullptr) << i;
         EXPECT_EQ(m.area->activeSubWindow()->widget(), &w) << i;
         ASSERT_EQ(QApplication::focusWidget(), w.txtMZoneMinute) << i;
         // Its own Alt+K runs the match at once; the empty name stops it.
         desk.messages.clear();
         QTest::keyClick(w.txtMZoneMinute, Qt::Key_K, Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !desk.messages.empty(); }, 2000)) << i;
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !desk.messages.empty(); })) << i;
         ASSERT_EQ(desk.messages.size(), 1u) << i;
         EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name")) << i;
         ++i;

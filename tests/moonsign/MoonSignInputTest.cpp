@@ -382,7 +382,7 @@ TEST_F(MoonSignInput, AltMPressesTheButton)
     w.txtFCountry->setFocus();
     QTest::keyClick(w.txtFCountry, Qt::Key_M, Qt::AltModifier);
     // A mnemonic presses its button as a short animated click.
-    EXPECT_TRUE(QTest::qWaitFor([] { return forms::isLoaded<frmMoonSign>(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return forms::isLoaded<frmMoonSign>(); }));
     ASSERT_TRUE(forms::isLoaded<frmMoonSign>());
     EXPECT_EQ(moonsign::state().MaleMoonSign, "Scorpio");
 }

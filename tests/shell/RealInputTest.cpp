@@ -19,9 +19,11 @@
 #include "RichTextBox.h"
 #include "ShellFixture.h"
 #include "TabStrip.h"
+#include "Waits.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -89,15 +91,6 @@ protected:
     {
         QMdiSubWindow* sub = mdi().area->activeSubWindow();
         return sub ? sub->widget() : nullptr;
-    }
-
-    // A mnemonic presses its button and lets it go a moment later: true
-    // once done() holds, false if it does not within a second.
-    static bool releasedSoon(const std::function<bool()>& done)
-    {
-        for (int i = 0; i < 50 && !done(); ++i)
-            QTest::qWait(20);
-        return done();
     }
 
     // A click at a point of w that goes through the window system.
@@ -359,6 +352,7 @@ TEST_F(RealInput, AReportStaysModalWhileMaximisedRestoredAndMinimised)
         QTest::keyClick(report->RTB, Qt::Key_F, Qt::AltModifier);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         QTest::keyClick(report->RTB, Qt::Key_E, Qt::AltModifier);
+        ASSERT_TRUE(testwait::buttonsReleased()); // a click of Exit would be done now
         EXPECT_FALSE(m.close());
         EXPECT_TRUE(m.isVisible());
         EXPECT_EQ(exitCalls, 0);
@@ -467,7 +461,7 @@ TEST_F(RealInput, ClosingAModalReportHandsTheKeysBackToTheResultWindow)
         EXPECT_TRUE(result.isAncestorOf(focus));
         // Its own Alt+B works at once.
         QTest::keyClick(focus, Qt::Key_B, Qt::AltModifier);
-        EXPECT_TRUE(releasedSoon([] { return !forms::isLoaded<frmSunSign>(); }));
+        EXPECT_TRUE(QTest::qWaitFor([] { return !forms::isLoaded<frmSunSign>(); }));
         ASSERT_TRUE(forms::isLoaded<frmMainZodiac>());
         EXPECT_EQ(activeChild(), &forms::get<frmMainZodiac>());
         forms::unload<frmMainZodiac>();
@@ -538,7 +532,7 @@ TEST_F(RealInput, TheAboutBoxAndAMessageBoxHandTheKeysBack)
     // And the keys work: Alt+B goes back.
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
-    EXPECT_TRUE(releasedSoon([] { return !forms::isLoaded<frmSunSign>(); }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !forms::isLoaded<frmSunSign>(); }));
     EXPECT_EQ(exitCalls, 0);
 }
 
@@ -624,7 +618,8 @@ TEST_F(RealInput, AltEEndsTheProgramOnlyWhileNoTestWindowIsActive)
         if (auto* box = qobject_cast<QLineEdit*>(focus))
             QTest::keyClicks(box, QStringLiteral("Ann"));
         QTest::keyClick(focus, Qt::Key_E, Qt::AltModifier);
-        QTest::qWait(300); // longer than a button's animated click
+        // A button the key had reached would be pressed now, clicked once let go.
+        ASSERT_TRUE(testwait::buttonsReleased());
         EXPECT_EQ(exitCalls, 0);
         EXPECT_TRUE(m.isVisible());
         EXPECT_TRUE(forms::isLoaded(w.formName()));
@@ -634,7 +629,7 @@ TEST_F(RealInput, AltEEndsTheProgramOnlyWhileNoTestWindowIsActive)
     }
     frmSunSign& result = sunSignResult("April", "August");
     QTest::keyClick(result.cmdSave, Qt::Key_E, Qt::AltModifier);
-    QTest::qWait(300);
+    ASSERT_TRUE(testwait::buttonsReleased());
     EXPECT_EQ(exitCalls, 0);
     EXPECT_TRUE(forms::isLoaded<frmSunSign>());
 
@@ -645,7 +640,7 @@ TEST_F(RealInput, AltEEndsTheProgramOnlyWhileNoTestWindowIsActive)
     ASSERT_EQ(m.menuBar()->actions().value(0), m.mnuFile->menuAction());
     m.cmdExit->setFocus();
     QTest::keyClick(m.cmdExit, Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(releasedSoon([] { return exitCalls == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return exitCalls == 1; }));
     EXPECT_EQ(m.cmdExit->text(), QStringLiteral("&Exit"));
 }
 
@@ -881,15 +876,17 @@ TEST_F(RealInput, EnterInAMessageBoxPressesItsFocusedButtonOnce)
         int clicks = 0;
         bool shown = false;
         // The box may come up a moment after the timer; look again until it
-        // is there, and if it never comes close every message box, so the
-        // test fails instead of waiting for a click. Tries still pending when
-        // the box has gone die with `tries`.
+        // is there, and if it does not come within the default wait close
+        // every message box, so the test fails instead of waiting for a
+        // click. Tries still pending when the box has gone die with `tries`.
+        // (A wait inside the timer would hold back the box it waits for.)
         QObject tries;
-        std::function<void(int)> press = [&](int left) {
+        const QDeadlineTimer deadline(testwait::DefaultMs);
+        std::function<void()> press = [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) {
-                if (left > 0) {
-                    QTimer::singleShot(10, &tries, [&press, left] { press(left - 1); });
+                if (!deadline.hasExpired()) {
+                    QTimer::singleShot(10, &tries, [&press] { press(); });
                     return;
                 }
                 for (QWidget* w : QApplication::topLevelWidgets())
@@ -906,7 +903,7 @@ TEST_F(RealInput, EnterInAMessageBoxPressesItsFocusedButtonOnce)
             if (box->isVisible())
                 box->reject();
         };
-        QTimer::singleShot(0, &tries, [&press] { press(500); });
+        QTimer::singleShot(0, &tries, [&press] { press(); });
         const auto answer = real.MsgBox(QStringLiteral("Check for a newer version now?"), platform::MsgButtons::YesNo,
                                         platform::MsgIcon::Question, {});
         EXPECT_TRUE(shown);

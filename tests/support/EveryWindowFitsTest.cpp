@@ -29,6 +29,7 @@
 
 #include "Forms.h"
 #include "MDI.h"
+#include "RegisterForms.h"
 #include "ShellFixture.h"
 
 #include <QApplication>
@@ -41,6 +42,8 @@
 
 #include <functional>
 #include <limits>
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,11 +53,28 @@ using Look = std::function<void(QWidget* window, const QString& state)>;
 
 // One window of the program: how to open it and give its controls the
 // longest texts they can get. The fill calls look() after each state worth
-// measuring (a table row shown, a page turned).
+// measuring (a table row shown, a page turned), with the window itself or
+// one it opens.
 struct WindowCase {
     const char* name;
+    std::vector<std::string> windows; // every window fill passes to look
     std::function<void(const Look& look)> fill;
 };
+
+void PrintTo(const WindowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// The main window is no registered window: it goes by this name here.
+const std::string MainWindow = "MDI";
+
+std::string nameOf(const QWidget* window)
+{
+    if (const auto* form = dynamic_cast<const Form*>(window))
+        return form->formName();
+    return window == &mdi() ? MainWindow : std::string("(not a window of the program)");
+}
 
 const QStringList Signs = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                            "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
@@ -221,24 +241,31 @@ void chineseResult(const Look& look)
 std::vector<WindowCase> everyWindow()
 {
     return {
-        {"MDI", [](const Look& look) { look(&mdi(), QStringLiteral("welcome panel")); }},
-        {"frmAbout", [](const Look& look) { look(&open<frmAbout>(), QStringLiteral("as opened")); }},
-        {"frmMainZodiac", [](const Look& look) { inputWindow(5, frmMainZodiac::FormName, look); }},
-        {"frmSunSign", sunSignResult},
-        {"frmMainKundali", [](const Look& look) { inputWindow(1, frmMainKundali::FormName, look); }},
-        {"frmTimeZone", [](const Look& look) { look(&open<frmTimeZone>(), QStringLiteral("every zone")); }},
-        {"frmVedicResult", kundaliResult},
-        {"frmSaveKundali", [](const Look& look) { look(&open<frmSaveKundali>(), QStringLiteral("as opened")); }},
-        {"frmMainMoonSigncompatibility",
+        {"MDI", {MainWindow}, [](const Look& look) { look(&mdi(), QStringLiteral("welcome panel")); }},
+        {"frmAbout", {frmAbout::FormName},
+         [](const Look& look) { look(&open<frmAbout>(), QStringLiteral("as opened")); }},
+        {"frmMainZodiac", {frmMainZodiac::FormName},
+         [](const Look& look) { inputWindow(5, frmMainZodiac::FormName, look); }},
+        {"frmSunSign", {frmSunSign::FormName, frmSaveZodiac::FormName}, sunSignResult},
+        {"frmMainKundali", {frmMainKundali::FormName},
+         [](const Look& look) { inputWindow(1, frmMainKundali::FormName, look); }},
+        {"frmTimeZone", {frmTimeZone::FormName},
+         [](const Look& look) { look(&open<frmTimeZone>(), QStringLiteral("every zone")); }},
+        {"frmVedicResult", {frmVedicResult::FormName}, kundaliResult},
+        {"frmSaveKundali", {frmSaveKundali::FormName},
+         [](const Look& look) { look(&open<frmSaveKundali>(), QStringLiteral("as opened")); }},
+        {"frmMainMoonSigncompatibility", {frmMainMoonSigncompatibility::FormName},
          [](const Look& look) { inputWindow(3, frmMainMoonSigncompatibility::FormName, look); }},
-        {"frmMoonSign", moonSignResult},
-        {"frmMatch", [](const Look& look) { inputWindow(0, frmMatch::FormName, look); }},
-        {"frmReport", natalPositions},
-        {"frmmainChinese", [](const Look& look) { inputWindow(2, frmmainChinese::FormName, look); }},
-        {"frmchiness", chineseResult},
-        {"frmMainNumerology", [](const Look& look) { inputWindow(4, frmMainNumerology::FormName, look); }},
-        {"frmDisp", [](const Look& look) { look(&open<frmDisp>(), QStringLiteral("as opened")); }},
-        {"frmSaveDocumentNumerology",
+        {"frmMoonSign", {frmMoonSign::FormName, frmSaveMoonSign::FormName}, moonSignResult},
+        {"frmMatch", {frmMatch::FormName}, [](const Look& look) { inputWindow(0, frmMatch::FormName, look); }},
+        {"frmReport", {frmReport::FormName}, natalPositions},
+        {"frmmainChinese", {frmmainChinese::FormName},
+         [](const Look& look) { inputWindow(2, frmmainChinese::FormName, look); }},
+        {"frmchiness", {frmchiness::FormName, frmSaveChinese::FormName}, chineseResult},
+        {"frmMainNumerology", {frmMainNumerology::FormName},
+         [](const Look& look) { inputWindow(4, frmMainNumerology::FormName, look); }},
+        {"frmDisp", {frmDisp::FormName}, [](const Look& look) { look(&open<frmDisp>(), QStringLiteral("as opened")); }},
+        {"frmSaveDocumentNumerology", {frmSaveDocumentNumerology::FormName},
          [](const Look& look) { look(&open<frmSaveDocumentNumerology>(), QStringLiteral("as opened")); }},
     };
 }
@@ -298,11 +325,16 @@ class EveryWindow : public ShellFixture, public ::testing::WithParamInterface<Wi
 TEST_P(EveryWindow, ShowsEveryTextWhole)
 {
     mdi().show();
-    GetParam().fill([](QWidget* window, const QString& state) {
+    std::set<std::string> measured;
+    GetParam().fill([&measured](QWidget* window, const QString& state) {
+        measured.insert(nameOf(window));
         QApplication::processEvents();
         const QStringList cut = TextsCutByTheirBoxes(window);
         EXPECT_TRUE(cut.isEmpty()) << state.toStdString() << ":\n  " << cut.join(QStringLiteral("\n  ")).toStdString();
     });
+    // What the list says is checked for a window is what was measured.
+    EXPECT_EQ(measured, std::set<std::string>(GetParam().windows.begin(), GetParam().windows.end()))
+        << "the windows measured, and those the list names for this case";
 }
 
 // Every menu of the program, the main window's own and those its children
@@ -335,5 +367,19 @@ TEST_P(EveryWindow, MenusShowInTheProgramsMenuFont)
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(everyWindow()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A window registered but left out of the list above would go unchecked.
+TEST(WindowList, HoldsEveryRegisteredWindow)
+{
+    RegisterAllForms();
+    std::set<std::string> listed;
+    for (const WindowCase& c : everyWindow())
+        listed.insert(c.windows.begin(), c.windows.end());
+    for (const std::string& name : forms::names())
+        EXPECT_TRUE(listed.count(name)) << name << " is registered but not in the list of windows that must fit";
+    // And the list names no window the program does not have.
+    for (const std::string& name : listed)
+        EXPECT_TRUE(name == MainWindow || forms::hasFactory(name)) << name << " is listed but not registered";
+}
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -74,10 +74,9 @@ public:
     // cannot start) within the time given.
     QString firstWords(int ms = 20000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (!process.canReadLine() && process.state() != QProcess::NotRunning && clock.elapsed() < ms)
-            process.waitForReadyRead(static_cast<int>(std::max<qint64>(1, ms - clock.elapsed())));
+        const QDeadlineTimer deadline(ms);
+        while (!process.canReadLine() && process.state() != QProcess::NotRunning && !deadline.hasExpired())
+            process.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
         if (process.canReadLine())
             return QString::fromUtf8(process.readLine()).trimmed();
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
