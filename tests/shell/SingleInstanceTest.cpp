@@ -10,6 +10,8 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -107,6 +109,17 @@ TEST(StartUp, OpensWhateverWasLeftInTheLocksPlace)
                               QSysInfo::machineHostName().toUtf8() + "\n");
          }},
     };
+    // A link is never followed: neither its target nor the file it names
+    // is created or touched.
+    cases.push_back({"a dangling link", [](const QString& p) {
+                         ASSERT_TRUE(QFile::link(p + QStringLiteral(".target"), p));
+                     }});
+    cases.push_back({"a link to a file", [](const QString& p) {
+                         writeFile(p + QStringLiteral(".file"), "kept\n");
+                         ASSERT_TRUE(QFile::setPermissions(p + QStringLiteral(".file"),
+                                                           QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+                         ASSERT_TRUE(QFile::link(p + QStringLiteral(".file"), p));
+                     }});
     // Root reads any file, so there the unreadable one is like the others.
     if (::geteuid() != 0)
         cases.push_back({"a file no one may read", [](const QString& p) {
@@ -124,7 +137,41 @@ TEST(StartUp, OpensWhateverWasLeftInTheLocksPlace)
         StartedProgram second(folders);
         second.start();
         EXPECT_EQ(second.firstWords().toStdString(), AlreadyRunning.toStdString()) << c.what;
+        EXPECT_FALSE(QFileInfo::exists(folders.lockPath() + QStringLiteral(".target"))) << c.what;
+        const QString linked = folders.lockPath() + QStringLiteral(".file");
+        if (QFileInfo::exists(linked)) {
+            QFile f(linked);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), QByteArray("kept\n")) << c.what;
+            // Never locked through the link: a lock on it would stop nothing.
+            const int fd = ::open(QFile::encodeName(linked).constData(), O_RDONLY);
+            EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0) << c.what << ": the linked file is locked";
+            ::close(fd);
+        }
     }
+}
+
+TEST(StartUp, AMainWindowThatCannotBeShownIsToldAndFreesTheLock)
+{
+    StartedProgram::Folders folders;
+    {
+        StartedProgram broken(folders);
+        broken.process.setProcessEnvironment([&] {
+            QProcessEnvironment env = broken.process.processEnvironment();
+            env.insert(QStringLiteral("LT_MAIN_WINDOW_FAILS"), QStringLiteral("1"));
+            return env;
+        }());
+        broken.expectedExitCode = 1;
+        broken.start();
+        EXPECT_EQ(broken.firstWords().toStdString(),
+                  "message: Vorlaine Love Test could not open its main window and has to close.");
+        EXPECT_TRUE(broken.process.waitForFinished(20000)) << "it ran on without a window";
+        EXPECT_NE(broken.process.readAllStandardOutput().indexOf("the window system refused the window"), -1);
+    }
+    // The lock is free: the next start is not taken for a running copy.
+    StartedProgram next(folders);
+    next.start();
+    EXPECT_EQ(next.firstWords().toStdString(), Window.toStdString());
 }
 
 TEST(StartUp, CopiesStartedTogetherGiveOneWindow)

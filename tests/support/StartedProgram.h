@@ -54,7 +54,7 @@ public:
             return;
         const QString errors = QString::fromUtf8(process.readAllStandardError());
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
-        EXPECT_EQ(process.exitCode(), 0) << errors.toStdString();
+        EXPECT_EQ(process.exitCode(), expectedExitCode) << errors.toStdString();
         EXPECT_FALSE(errors.contains(QLatin1String("Sanitizer")) || errors.contains(QLatin1String("runtime error")))
             << errors.toStdString();
     }
@@ -83,6 +83,7 @@ public:
     }
 
     QProcess process;
+    int expectedExitCode = 0;
 
 private:
     bool killed = false;
