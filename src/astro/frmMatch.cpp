@@ -93,12 +93,10 @@ frmMatch::frmMatch() : InputWindow(FormName)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     placeTwips(Label1, 120, 100, 11160, 420);
-    Label61 = new ClickLabel(QStringLiteral("Free love tests, horoscopes and astrology readings every day at ")
-                             + platform::SiteHostName,
-                             body);
+    Label61 = NewLinkLabel(QStringLiteral("Free love tests, horoscopes and astrology readings every day at ")
+                               + platform::SiteHostName,
+                           body, Qt::AlignCenter);
     Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setCursor(Qt::PointingHandCursor);
     placeTwips(Label61, 120, 540, 11160, 270);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 

@@ -77,13 +77,12 @@ frmmainChinese::frmmainChinese() : InputWindow(FormName)
     AddHelpMenu(this);
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-    Label1 = new ClickLabel(QStringLiteral("Free love tests and Chinese astrology at ") + platform::SiteBaseAddress,
-                            this);
-    Label2 = new ClickLabel(QStringLiteral("Come and visit us online for more ways to test your love"), this);
+    Label1 = NewLinkLabel(QStringLiteral("Free love tests and Chinese astrology at ") + platform::SiteBaseAddress,
+                          this, Qt::AlignCenter);
+    Label2 = NewLinkLabel(QStringLiteral("Come and visit us online for more ways to test your love"), this,
+                          Qt::AlignCenter);
     double y = 60;
     for (ClickLabel* l : {Label1, Label2}) {
-        l->setAlignment(Qt::AlignCenter);
-        l->setCursor(Qt::PointingHandCursor);
         placeTwips(l, 120, y, 9360, 270);
         y += 290;
     }

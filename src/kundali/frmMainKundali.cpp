@@ -80,10 +80,11 @@ std::string trimmedText(const QString& t)
     return t.trimmed().toStdString();
 }
 
-void linkStyle(QLabel* l)
+ClickLabel* newLink(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
+    ClickLabel* l = NewLinkLabel(text, parent, align);
     l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
-    l->setCursor(Qt::PointingHandCursor);
+    return l;
 }
 
 // The lists are designed for a slim drop-down button; with the wide button
@@ -142,12 +143,10 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
     // heading is wider than its designed box in the fonts at hand.
     placeTwips(Label62, 0, 0, 8715, 345);
 
-    Label61 = new ClickLabel(QStringLiteral("Visit ") + platform::SiteHostName
-                                 + QStringLiteral(" for more free love tests\n"
-                                                  "and share your story in the Vorlaine astrology forum"),
-                             this);
-    Label61->setAlignment(Qt::AlignCenter);
-    linkStyle(Label61);
+    Label61 = newLink(QStringLiteral("Visit ") + platform::SiteHostName
+                          + QStringLiteral(" for more free love tests\n"
+                                           "and share your story in the Vorlaine astrology forum"),
+                      this, Qt::AlignCenter);
     placeTwips(Label61, 1845, 315, 5025, 435);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 
@@ -201,8 +200,7 @@ frmMainKundali::frmMainKundali() : InputWindow(FormName)
         caption(QStringLiteral("Time Zone"), captionLeft, 1445, 1000);
         p.zoneHour = box(1140, 1400, 495, 285, 3);
         p.zoneMinute = box(1760, 1400, 495, 285, 2);
-        tzHelp = new ClickLabel(QStringLiteral("TZ Help"), frame);
-        linkStyle(tzHelp);
+        tzHelp = newLink(QStringLiteral("TZ Help"), frame);
         placeTwips(tzHelp, 2385, 1407, 945, 270);
         p.dst = new QCheckBox(QStringLiteral("DST"), frame);
         placeTwips(p.dst, 3450, 1417, 800, 250);

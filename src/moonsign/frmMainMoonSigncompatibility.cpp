@@ -116,11 +116,10 @@ frmMainMoonSigncompatibility::frmMainMoonSigncompatibility() : InputWindow(FormN
     connect(mnuNext, &QAction::triggered, this, [this] { mnuNext_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-    Label61 = new ClickLabel(
-        QStringLiteral("Find more free love tests and astrology readings at ") + platform::SiteHostName, this);
+    Label61 = NewLinkLabel(
+        QStringLiteral("Find more free love tests and astrology readings at ") + platform::SiteHostName, this,
+        Qt::AlignCenter);
     Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setCursor(Qt::PointingHandCursor);
     placeTwips(Label61, 120, 60, 10680, 300);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 

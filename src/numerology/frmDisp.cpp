@@ -39,10 +39,9 @@ NumerologyResultWindow::NumerologyResultWindow(const char* formName, const QStri
                                  "QLabel#Label61 { color: #0000cc; text-decoration: underline; }")
                       .arg(QString::fromLatin1(formName)));
 
-    Label61 = new ClickLabel(QStringLiteral("More free love tests and readings at ") + platform::SiteHostName, this);
+    Label61 = NewLinkLabel(QStringLiteral("More free love tests and readings at ") + platform::SiteHostName, this,
+                           Qt::AlignCenter);
     Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setCursor(Qt::PointingHandCursor);
-    Label61->setAlignment(Qt::AlignCenter);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), this);

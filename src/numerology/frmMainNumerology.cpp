@@ -109,10 +109,8 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
     Frame1 = new QGroupBox(platform::SiteHostName, this);
     placeTwips(Frame1, 120, 600, 4920, 1020);
     // One line, centred in the frame.
-    Label61 = new ClickLabel(QStringLiteral("Free love tests at ") + platform::SiteHostName, Frame1);
+    Label61 = NewLinkLabel(QStringLiteral("Free love tests at ") + platform::SiteHostName, Frame1, Qt::AlignCenter);
     Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setCursor(Qt::PointingHandCursor);
-    Label61->setAlignment(Qt::AlignCenter);
     placeTwips(Label61, 120, 330, 4680, 570);
     connect(Label61, &ClickLabel::clicked, this, [this] { Label61_Click(); });
 

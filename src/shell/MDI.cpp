@@ -112,12 +112,10 @@ MDI::MDI()
     lblHeading->setStyleSheet(QStringLiteral("color: #fff4e0; font-family: Verdana; font-size: 17pt; font-weight: bold;"));
     placeTwips(lblHeading, 0, 40, HeadingWidth, 460);
 
-    lblURL = new ClickLabel(QStringLiteral("Discover more free love tests, horoscopes and readings at ")
-                            + platform::SiteHostName + QStringLiteral(" - come and visit us today!"),
-                            Picture1);
+    lblURL = NewLinkLabel(QStringLiteral("Discover more free love tests, horoscopes and readings at ")
+                              + platform::SiteHostName + QStringLiteral(" - come and visit us today!"),
+                          Picture1, Qt::AlignCenter);
     lblURL->setObjectName(QStringLiteral("lblURL"));
-    lblURL->setAlignment(Qt::AlignCenter);
-    lblURL->setCursor(Qt::PointingHandCursor);
     lblURL->setStyleSheet(QStringLiteral("color: #ffd479; font-family: Verdana; font-size: 8pt;"));
     placeTwips(lblURL, 0, 500, UrlWidth, 250);
     connect(lblURL, &ClickLabel::clicked, this, [this] { lblURL_Click(); });

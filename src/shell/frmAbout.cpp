@@ -36,11 +36,10 @@ frmAbout::frmAbout() : Form(FormName, Kind::Dialog)
     Label1->setStyleSheet(QStringLiteral("color: #3b2a2a; font-size: 9pt;"));
     placeTwips(Label1, 1200, 840, 4800, 1560);
 
-    lblHomePage = new ClickLabel(QStringLiteral("Visit us at ") + platform::SiteBaseAddress
-                                 + QStringLiteral(" for more love tests"), this);
+    lblHomePage = NewLinkLabel(QStringLiteral("Visit us at ") + platform::SiteBaseAddress
+                                   + QStringLiteral(" for more love tests"), this);
     lblHomePage->setWordWrap(true);
     lblHomePage->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline; font-size: 9pt;"));
-    lblHomePage->setCursor(Qt::PointingHandCursor);
     placeTwips(lblHomePage, 1200, 2400, 4800, 500);
     connect(lblHomePage, &ClickLabel::clicked, this, [this] { lblHomePage_Click(); });
 

@@ -11,6 +11,7 @@
 #include <iostream>
 #include <memory>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +89,28 @@ TEST(SingleInstance, AProgramItStartsDoesNotKeepTheLock)
 // Whatever a crash, a power loss or a stray file left where the lock lives,
 // the program starts to its main window, and the copy that runs still keeps
 // a second one out.
+TEST(SingleInstance, WithoutARuntimeFolderTheNameInTheTemporaryFolderIsTheUsers)
+{
+    // Qt stands in for a missing runtime folder with one of its own in the
+    // temporary folder; a file in that place leaves no runtime folder at all.
+    QTemporaryDir tmp;
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    writeFile(tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(user->pw_name)), {});
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    const QString path = platform::SingleInstance::defaultLockPath();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    if (hadTemp)
+        qputenv("TMPDIR", temp);
+    else
+        qunsetenv("TMPDIR");
+    EXPECT_EQ(path.toStdString(),
+              tmp.filePath(QStringLiteral("vorlaine-love-test-%1.lock").arg(::geteuid())).toStdString());
+}
+
 TEST(StartUp, OpensWhateverWasLeftInTheLocksPlace)
 {
     struct LeftOver {
