@@ -124,11 +124,8 @@ frmchiness::frmchiness() : ResultWindow(FormName)
     connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-    Label1 = new ClickLabel(QStringLiteral("More free love tests and Chinese astrology at ")
-                            + platform::SiteBaseAddress,
-                            this);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->setAlignment(Qt::AlignCenter);
+    Label1 = NewLinkLabel(QStringLiteral("More free love tests and Chinese astrology at ") + platform::SiteBaseAddress,
+                          this, Qt::AlignCenter);
     placeTwips(Label1, 120, 60, 11760, 300);
     connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
 

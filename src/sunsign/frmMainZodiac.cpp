@@ -65,16 +65,13 @@ frmMainZodiac::frmMainZodiac() : InputWindow(FormName)
     fraDetails = personFrame(body, QStringLiteral("Your Details"), 900, txtNameM, cboMonthM, cboDateM, cboYearM,
                              optSexM);
 
-    Label14 = new ClickLabel(QStringLiteral("Share your stories in the Vorlaine love and astrology forum"), body);
-    Label14->setAlignment(Qt::AlignCenter);
-    Label14->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
-    Label14->setCursor(Qt::PointingHandCursor);
+    Label14 = NewLinkLabel(QStringLiteral("Share your stories in the Vorlaine love and astrology forum"), body,
+                           Qt::AlignCenter);
+    Label3 = NewLinkLabel(QStringLiteral("Visit ") + platform::SiteHostName + QStringLiteral(" for more free love tests"),
+                          body, Qt::AlignCenter);
+    for (ClickLabel* l : {Label14, Label3})
+        l->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
     placeTwips(Label14, 120, 2450, 8160, 270);
-    Label3 = new ClickLabel(QStringLiteral("Visit ") + platform::SiteHostName
-                            + QStringLiteral(" for more free love tests"), body);
-    Label3->setAlignment(Qt::AlignCenter);
-    Label3->setStyleSheet(QStringLiteral("color: #0000cc; text-decoration: underline;"));
-    Label3->setCursor(Qt::PointingHandCursor);
     placeTwips(Label3, 120, 2740, 8160, 270);
     connect(Label14, &ClickLabel::clicked, this, [this] { Label14_Click(); });
     connect(Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
