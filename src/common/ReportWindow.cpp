@@ -61,10 +61,7 @@ QString ReportWindow::FooterText()
 void ReportWindow::Form_Load()
 {
     HookRichTextLinks(RTB, this);
-    try {
-        WriteReport();
-    } catch (...) {
-    }
+    WriteReport();
     CentreOnScreenTop();
 }
 
