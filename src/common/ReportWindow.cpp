@@ -62,7 +62,10 @@ void ReportWindow::Form_Load()
 {
     HookRichTextLinks(RTB, this);
     WriteReport();
-    CentreOnScreenTop();
+    // A report opened as a dialog of its own is placed as every dialog is,
+    // in the middle of the available area.
+    if (kind() != Kind::Dialog)
+        CentreOnScreenTop();
 }
 
 void ReportWindow::GiveUpHeight(int pixels)
