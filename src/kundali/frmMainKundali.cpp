@@ -486,37 +486,35 @@ void frmMainKundali::cmdCalculate_Click()
     } else {
         ReadBoyDetails();
         ReadGirlDetails();
-        ignoringErrors([&] { kundaliinput::ToEnglishSignName(s.BoyMoonSign); });
-        ignoringErrors([&] { kundaliinput::ToEnglishSignName(s.GirlMoonSign); });
+        kundaliinput::ToEnglishSignName(s.BoyMoonSign);
+        kundaliinput::ToEnglishSignName(s.GirlMoonSign);
     }
 
     // Each procedure gets its own copies (taken by value).
-    ignoringErrors([&] { vc::ComputeVarnaKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    ignoringErrors([&] { vc::ComputeVasyaKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    ignoringErrors([&] { vc::ComputeMaitriKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    ignoringErrors([&] { vc::ComputeRashiKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    ignoringErrors([&] { vc::ComputeTaraKuta(s.BoyNakshatra, s.GirlNakshatra); });
-    ignoringErrors([&] { vc::ComputeGanaKuta(s.BoyNakshatra, s.GirlNakshatra); });
-    ignoringErrors([&] { vc::ComputeNadiKuta(s.BoyNakshatra, s.GirlNakshatra); });
-    ignoringErrors([&] { vc::ComputeYoniKuta(s.BoyNakshatra, s.GirlNakshatra); });
+    vc::ComputeVarnaKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeVasyaKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeMaitriKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeRashiKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeTaraKuta(s.BoyNakshatra, s.GirlNakshatra);
+    vc::ComputeGanaKuta(s.BoyNakshatra, s.GirlNakshatra);
+    vc::ComputeNadiKuta(s.BoyNakshatra, s.GirlNakshatra);
+    vc::ComputeYoniKuta(s.BoyNakshatra, s.GirlNakshatra);
 
     // The result window's pages and interpretation box start empty: a
     // window left over from before would be written twice.
-    ignoringErrors([] {
-        if (forms::isLoaded<frmVedicResult>())
-            forms::unload<frmVedicResult>();
-    });
-    ignoringErrors([&] { ShowRashiInformation(KundaliPerson::Boy, std::string(s.BoyMoonSign)); });
-    ignoringErrors([&] { ShowRashiInformation(KundaliPerson::Girl, std::string(s.GirlMoonSign)); });
-    ignoringErrors([&] { ShowNakshatraInformation(KundaliPerson::Boy, std::string(s.BoyNakshatra)); });
-    ignoringErrors([&] { ShowNakshatraInformation(KundaliPerson::Girl, std::string(s.GirlNakshatra)); });
-    ignoringErrors([] { vc::BuildKutaSummary(); });
+    if (forms::isLoaded<frmVedicResult>())
+        forms::unload<frmVedicResult>();
+    ShowRashiInformation(KundaliPerson::Boy, std::string(s.BoyMoonSign));
+    ShowRashiInformation(KundaliPerson::Girl, std::string(s.GirlMoonSign));
+    ShowNakshatraInformation(KundaliPerson::Boy, std::string(s.BoyNakshatra));
+    ShowNakshatraInformation(KundaliPerson::Girl, std::string(s.GirlNakshatra));
+    vc::BuildKutaSummary();
 
-    ignoringErrors([] { ShowKutaScoreTable(); });
-    ignoringErrors([] { WriteMatchReport(forms::get<frmVedicResult>().RTB, false); });
-    ignoringErrors([] { forms::get<frmVedicResult>().Show(); });
+    ShowKutaScoreTable();
+    WriteMatchReport(forms::get<frmVedicResult>().RTB, false);
+    forms::get<frmVedicResult>().Show();
     Unload();
-    ignoringErrors([] { HideWelcomePanel(); });
+    HideWelcomePanel();
 }
 
 void frmMainKundali::mnuCalculate_Click()
@@ -589,44 +587,44 @@ void frmMainKundali::mnuExit_Click()
 
 void frmMainKundali::cmdMaleBrowse_Click()
 {
-    ignoringErrors([this] { SearchPlaceCoordinates(txtMCity, txtMState, txtMCountry, PageAddress(QStringLiteral("home-page"))); });
+    SearchPlaceCoordinates(txtMCity, txtMState, txtMCountry, PageAddress(QStringLiteral("home-page")));
 }
 
 void frmMainKundali::cmdFemaleBrowse_Click()
 {
-    ignoringErrors([this] { SearchPlaceCoordinates(txtFCity, txtFState, txtFCountry, PageAddress(QStringLiteral("home-page"))); });
+    SearchPlaceCoordinates(txtFCity, txtFState, txtFCountry, PageAddress(QStringLiteral("home-page")));
 }
 
 void frmMainKundali::lblMTZHelp_Click()
 {
     vc::IsMaleTimeZone = true;
-    ignoringErrors([] { forms::get<frmTimeZone>().ShowModal(); });
+    forms::get<frmTimeZone>().ShowModal();
 }
 
 void frmMainKundali::lblFTZHelp_Click()
 {
     vc::IsMaleTimeZone = false;
-    ignoringErrors([] { forms::get<frmTimeZone>().ShowModal(); });
+    forms::get<frmTimeZone>().ShowModal();
 }
 
 void frmMainKundali::Label61_Click()
 {
-    ignoringErrors([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmMainKundali::mnuOnline_Click()
 {
-    ignoringErrors([] { OpenHelpPage(); });
+    OpenHelpPage();
 }
 
 void frmMainKundali::mnuVisit_Click()
 {
-    ignoringErrors([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmMainKundali::mnuUpdate_Click()
 {
-    ignoringErrors([] { OpenUpdatePage(); });
+    OpenUpdatePage();
 }
 
 void frmMainKundali::mnuAbout_Click()
