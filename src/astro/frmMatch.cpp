@@ -29,6 +29,7 @@
 #include <QRadioButton>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 
 using namespace platform;
@@ -277,10 +278,7 @@ void frmMatch::Form_Load()
 {
     // The planetary test asks about updates every time it starts, before
     // anything else happens.
-    try {
-        CheckUpdateReminder();
-    } catch (...) {
-    }
+    CheckUpdateReminder();
     InputWindow::Form_Load();
     for (const Person* p : {&male_, &female_}) {
         FillNumberList(p->date, 1, 31);
@@ -413,35 +411,27 @@ void frmMatch::cmdCalculate_Click()
         const auto& planets = engine::modPlanetPosition_Western();
         score = modMatch::ScoreMoons(modMatch::MoonDegrees(planets.MalePositions[1]),
                                      modMatch::MoonDegrees(planets.FemalePositions[1]));
-    } catch (...) {
+    } catch (const std::exception&) {
         // The engine could not chart these entries: stay on the input window.
         return;
     }
 
-    try {
-        const auto& planets = engine::modPlanetPosition_Western();
-        // Loading the natal-positions window copies the names, dates and places
-        // from this window, so it comes before this window goes.
-        frmReport& report = forms::get<frmReport>();
-        report.Show();
-        for (std::size_t i = 0; i < frmReport::PositionCount; ++i) {
-            report.lblPlanetPosition_Male[i]->setText(QString::fromStdString(planets.MalePositions[i]));
-            report.lblPlanetPosition_Female[i]->setText(QString::fromStdString(planets.FemalePositions[i]));
-        }
-        report.lblPower->setText(QString::number(score.Power));
-        report.lblHarmony->setText(QString::number(score.Harmony));
-        report.lblPH->setText(QString::number(score.PH));
-        report.lblPercentage->setText(QString::number(score.Percentage));
-        report.lblComment->setText(QString::fromStdString(score.Verdict));
-    } catch (...) {
-        forms::unload<frmReport>();
-        return;
+    const auto& planets = engine::modPlanetPosition_Western();
+    // Loading the natal-positions window copies the names, dates and places
+    // from this window, so it comes before this window goes.
+    frmReport& report = forms::get<frmReport>();
+    report.Show();
+    for (std::size_t i = 0; i < frmReport::PositionCount; ++i) {
+        report.lblPlanetPosition_Male[i]->setText(QString::fromStdString(planets.MalePositions[i]));
+        report.lblPlanetPosition_Female[i]->setText(QString::fromStdString(planets.FemalePositions[i]));
     }
+    report.lblPower->setText(QString::number(score.Power));
+    report.lblHarmony->setText(QString::number(score.Harmony));
+    report.lblPH->setText(QString::number(score.PH));
+    report.lblPercentage->setText(QString::number(score.Percentage));
+    report.lblComment->setText(QString::fromStdString(score.Verdict));
     Unload();
-    try {
-        mdi().show();
-    } catch (...) {
-    }
+    mdi().show();
     HideWelcomePanel();
 }
 

@@ -1,5 +1,4 @@
 #include "frmSaveChinese.h"
-#include "IgnoringErrors.h"
 #include "Desktop.h"
 
 #include "VorlaineChineseCompatibility.h"
@@ -78,16 +77,14 @@ void frmSaveChinese::WriteReport()
         {"Famous Persons of this Star Sign are: ", chinese::FamousPersons},
     };
 
-    // A failing step writes nothing and the next one runs.
-    auto step = [](auto&& f) { ignoringErrors(f); };
     // One entry: bold dark-red label, then the value in regular black, then
     // the footer line; without a value only the label and the footer.
     auto entry = [&](const QString& label, const std::optional<QString>& value, bool last) {
-        step([&] { Run(Bold::On, darkRed, label); });
-        step([&] { Run(Bold::Off, black, QString()); });
+        Run(Bold::On, darkRed, label);
+        Run(Bold::Off, black, QString());
         if (value)
-            step([&] { Run(Bold::Keep, std::nullopt, *value + CRLF + CRLF); });
-        step([&] { Run(Bold::Keep, std::nullopt, last ? FOOTER : FOOTER + CRLF + CRLF); });
+            Run(Bold::Keep, std::nullopt, *value + CRLF + CRLF);
+        Run(Bold::Keep, std::nullopt, last ? FOOTER : FOOTER + CRLF + CRLF);
     };
 
     for (int p = 0; p < 2; ++p) {
@@ -96,10 +93,10 @@ void frmSaveChinese::WriteReport()
         entry(QStringLiteral("Date of Birth: "), q(person.birthDate), false);
         entry(QStringLiteral("Sign: "), q(person.sign), false);
 
-        step([&] { Run(Bold::On, darkRed, QStringLiteral("Element: ")); });
-        step([&] { Run(Bold::On, darkRed, q(person.element) + QStringLiteral(": ")); });
-        step([&] { Run(Bold::Off, black, q(person.elementDescription) + CRLF + CRLF); });
-        step([&] { Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF); });
+        Run(Bold::On, darkRed, QStringLiteral("Element: "));
+        Run(Bold::On, darkRed, q(person.element) + QStringLiteral(": "));
+        Run(Bold::Off, black, q(person.elementDescription) + CRLF + CRLF);
+        Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
 
         for (int i = 0; i < 11; ++i) {
             const RecordEntry& e = recordEntries[i];

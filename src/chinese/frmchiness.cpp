@@ -259,11 +259,8 @@ void frmchiness::buildPersonPage(const PersonPage& p, const QString& signCaption
 
 void frmchiness::Form_Load()
 {
-    try {
-        SSTab->setSelectedItem(1);
-        SSTab->BringSelectedToFront();
-    } catch (...) {
-    }
+    SSTab->setSelectedItem(1);
+    SSTab->BringSelectedToFront();
     CentreOnScreenTop();
 }
 
@@ -274,20 +271,14 @@ void frmchiness::SSTab_Click()
 
 void frmchiness::cmdBack_Click()
 {
-    try {
-        forms::get<frmmainChinese>().Show();
-    } catch (...) {
-    }
+    forms::get<frmmainChinese>().Show();
     Unload();
     HideWelcomePanel();
 }
 
 void frmchiness::cmdPrint_Click()
 {
-    try {
-        forms::get<frmSaveChinese>().ShowModal();
-    } catch (...) {
-    }
+    forms::get<frmSaveChinese>().ShowModal();
 }
 
 void frmchiness::cmdExit_Click()

@@ -22,7 +22,6 @@
 #include <QPushButton>
 
 #include <array>
-#include <functional>
 
 using namespace platform;
 namespace chinese = VorlaineChineseCompatibility;
@@ -42,15 +41,6 @@ const QString Style = QStringLiteral(
     "QPushButton#cmdProceed { font-weight: bold; color: white; background: #b22222; border-radius: 4px;"
     " padding: 4px; }"
     "QPushButton#cmdProceed:hover { background: #c8392f; }");
-
-// Runs one step of a handler; a step that fails is skipped.
-void step(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (...) {
-    }
-}
 
 chinese::PersonEntry entry(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
                            const QComboBox* year)
@@ -149,17 +139,15 @@ QGroupBox* frmmainChinese::personFrame(const QString& title, double top, QLabel*
 
 void frmmainChinese::Form_Load()
 {
-    step([&] {
-        FillNumberList(CboMaleDate, 1, 31);
-        FillNumberList(cboFemaleDate, 1, 31);
-        FillMonthList(cboMaleMonth);
-        FillMonthList(cboFemaleMonth);
-        FillNumberList(cboMaleYear, 1936, 2019);
-        FillNumberList(cboFemaleYear, 1936, 2019);
-        for (QComboBox* c : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear})
-            c->setCurrentIndex(0);
-    });
-    step([&] { InputWindow::Form_Load(); });
+    FillNumberList(CboMaleDate, 1, 31);
+    FillNumberList(cboFemaleDate, 1, 31);
+    FillMonthList(cboMaleMonth);
+    FillMonthList(cboFemaleMonth);
+    FillNumberList(cboMaleYear, 1936, 2019);
+    FillNumberList(cboFemaleYear, 1936, 2019);
+    for (QComboBox* c : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear})
+        c->setCurrentIndex(0);
+    InputWindow::Form_Load();
     txtMaleName->setFocus();
 }
 
@@ -186,18 +174,12 @@ bool frmmainChinese::ValidateChineseInput()
 
 void frmmainChinese::cmdProceed_Click()
 {
-    try {
-        if (!ValidateChineseInput())
-            return;
-    } catch (...) {
+    if (!ValidateChineseInput())
         return;
-    }
-    step([&] {
-        chinese::CalculateChineseMatch(entry(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear),
-                                       entry(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear));
-    });
-    step([&] { writeResultWindow(forms::get<frmchiness>()); });
-    step([&] { forms::get<frmchiness>().Show(); });
+    chinese::CalculateChineseMatch(entry(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear),
+                                   entry(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear));
+    writeResultWindow(forms::get<frmchiness>());
+    forms::get<frmchiness>().Show();
     Unload();
     HideWelcomePanel();
 }
@@ -207,15 +189,15 @@ void frmmainChinese::writeResultWindow(frmchiness& r)
     const chinese::State& s = chinese::state();
     // A frame title reads "&" as an access key; a typed name is shown as typed.
     auto title = [](const std::string& name) { return q(name).replace(QLatin1Char('&'), QStringLiteral("&&")); };
-    step([&] { r.Framale->setTitle(title(s.MaleName)); });
-    step([&] { r.Frafemale->setTitle(title(s.FemaleName)); });
-    step([&] { r.lblMaleChinesesign->setText(q(s.MaleChineseSign)); });
-    step([&] { r.lblFemaleChineseSign->setText(q(s.FemaleChineseSign)); });
-    step([&] { r.lblMaleChineseElements->setText(q(s.MaleChineseElement)); });
-    step([&] { r.lblFemaleChineseElements->setText(q(s.FemaleChineseElement)); });
-    step([&] { r.lblChinesePercentage->setText(q(s.ChinesePercentage)); });
-    step([&] { r.lblChineseRating->setText(q(s.ChineseRating)); });
-    step([&] { r.lblChineseCompatibilityNumber->setText(QString::number(s.ChineseCompatibilityNumber)); });
+    r.Framale->setTitle(title(s.MaleName));
+    r.Frafemale->setTitle(title(s.FemaleName));
+    r.lblMaleChinesesign->setText(q(s.MaleChineseSign));
+    r.lblFemaleChineseSign->setText(q(s.FemaleChineseSign));
+    r.lblMaleChineseElements->setText(q(s.MaleChineseElement));
+    r.lblFemaleChineseElements->setText(q(s.FemaleChineseElement));
+    r.lblChinesePercentage->setText(q(s.ChinesePercentage));
+    r.lblChineseRating->setText(q(s.ChineseRating));
+    r.lblChineseCompatibilityNumber->setText(QString::number(s.ChineseCompatibilityNumber));
 
     // Record fields in their stored order, each into its box.
     const std::array<QWidget*, chinese::ChineseSignFieldCount> maleBoxes = {
@@ -234,18 +216,17 @@ void frmmainChinese::writeResultWindow(frmchiness& r)
     auto fill = [&](const std::array<QWidget*, chinese::ChineseSignFieldCount>& boxes,
                     const chinese::ChineseSignInfo& info) {
         for (std::size_t i = 0; i < boxes.size(); ++i)
-            step([&] { SetBoxText(boxes[i], q(info.at(i))); });
+            if (i < info.size())
+                SetBoxText(boxes[i], q(info[i]));
     };
     fill(maleBoxes, s.MaleSignInfo);
-    step([&] { r.txtMaleElementDescription->setText(q(s.MaleElementDescription)); });
+    r.txtMaleElementDescription->setText(q(s.MaleElementDescription));
     fill(femaleBoxes, s.FemaleSignInfo);
-    step([&] { r.txtFemaleelementDescription->setText(q(s.FemaleElementDescription)); });
-    step([&] { r.txtMatchingDescription->setText(q(s.MatchingDescription)); });
-    step([&] {
-        r.lblMatchingDescription->setText(QStringLiteral("Compatibility Of ") + r.lblMaleChinesesign->text() +
-                                          QStringLiteral(" With  ") + r.lblFemaleChineseSign->text() +
-                                          QStringLiteral(" :-"));
-    });
+    r.txtFemaleelementDescription->setText(q(s.FemaleElementDescription));
+    r.txtMatchingDescription->setText(q(s.MatchingDescription));
+    r.lblMatchingDescription->setText(QStringLiteral("Compatibility Of ") + r.lblMaleChinesesign->text() +
+                                      QStringLiteral(" With  ") + r.lblFemaleChineseSign->text() +
+                                      QStringLiteral(" :-"));
 
     // The partner's picture first; a sign without a picture keeps the first one.
     auto choose = [&](LineBox* westernSign, QLabel* picture) {
@@ -257,18 +238,18 @@ void frmmainChinese::writeResultWindow(frmchiness& r)
             }
         }
     };
-    step([&] { choose(r.txtFemaleWesternZodiacSign, r.YourPartnerPicture); });
-    step([&] { choose(r.txtMaleWesternZodiacSign, r.YourPicture); });
+    choose(r.txtFemaleWesternZodiacSign, r.YourPartnerPicture);
+    choose(r.txtMaleWesternZodiacSign, r.YourPicture);
 }
 
 void frmmainChinese::Label1_Click()
 {
-    step([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmmainChinese::Label2_Click()
 {
-    step([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmmainChinese::mnuExit_Click()
@@ -278,17 +259,17 @@ void frmmainChinese::mnuExit_Click()
 
 void frmmainChinese::mnuOnline_Click()
 {
-    step([] { OpenHelpPage(); });
+    OpenHelpPage();
 }
 
 void frmmainChinese::mnuVisit_Click()
 {
-    step([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmmainChinese::mnuUpdate_Click()
 {
-    step([] { OpenUpdatePage(); });
+    OpenUpdatePage();
 }
 
 void frmmainChinese::mnuAbout_Click()

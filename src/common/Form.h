@@ -43,7 +43,8 @@ public:
     // The size of the window's client area in twips (the designed size).
     void setClientSizeTwips(float width, float height);
 
-    // Left = (screen width - Width) / 2 in single precision, Top = 0.
+    // Left = (screen width - Width) / 2 in single precision, Top = 0: the
+    // place of a child window. A dialog is placed by placeDialog instead.
     void CentreOnScreenTop();
 
     void Show(); // modeless

@@ -79,10 +79,7 @@ void unload(const std::string& name)
     // Off the list first: a handler that touches the window while it unloads
     // must not find the dying instance.
     reg().loaded.erase(it);
-    try {
-        form->Form_Unload();
-    } catch (...) {
-    }
+    form->Form_Unload();
     form->Hide();
     // The window may be unloading itself from one of its own handlers, so it
     // is destroyed once control returns to the event loop. A child window goes

@@ -108,11 +108,8 @@ private:
 
     void refuse()
     {
-        try {
-            if (refused_)
-                refused_(box_);
-        } catch (...) {
-        }
+        if (refused_)
+            refused_(box_);
     }
 
     QLineEdit* box_;

@@ -19,11 +19,11 @@ enum class Accepts { Letters, Digits };
 
 // Filters box from now on; refused runs once for every refused event, after
 // the text has been thrown away, but not for the repeats of a key held down,
-// which are thrown away quietly. It shows the box's message; a failure in it
-// is ignored. Ctrl with a letter types its control code (Ctrl+V is 22), which
-// is judged like any other character and so refused: the box's own Ctrl
-// editing keys (copy, paste, undo, select all) do nothing in a filtered box.
-// Shift+Insert and the context menu still paste.
+// which are thrown away quietly. It shows the box's message. Ctrl with a
+// letter types its control code (Ctrl+V is 22), which is judged like any
+// other character and so refused: the box's own Ctrl editing keys (copy,
+// paste, undo, select all) do nothing in a filtered box. Shift+Insert and
+// the context menu still paste.
 void install(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused);
 
 // Whether box has a filter, which then judges every key typed into it.

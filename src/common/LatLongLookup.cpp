@@ -34,11 +34,8 @@ void SearchPlaceCoordinates(QLineEdit* city, QLineEdit* state, QLineEdit* countr
             return;
         }
     }
-    try {
-        LatLongLookup lookup;
-        lookup.Lookup(city->text() + QLatin1Char(' ') + state->text() + QLatin1Char(' ') + country->text() +
-                          QStringLiteral(" Latitude Longitude"),
-                      homePage);
-    } catch (...) {
-    }
+    LatLongLookup lookup;
+    lookup.Lookup(city->text() + QLatin1Char(' ') + state->text() + QLatin1Char(' ') + country->text() +
+                      QStringLiteral(" Latitude Longitude"),
+                  homePage);
 }

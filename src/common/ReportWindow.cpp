@@ -61,11 +61,11 @@ QString ReportWindow::FooterText()
 void ReportWindow::Form_Load()
 {
     HookRichTextLinks(RTB, this);
-    try {
-        WriteReport();
-    } catch (...) {
-    }
-    CentreOnScreenTop();
+    WriteReport();
+    // A report opened as a dialog of its own is placed as every dialog is,
+    // in the middle of the available area.
+    if (kind() != Kind::Dialog)
+        CentreOnScreenTop();
 }
 
 void ReportWindow::GiveUpHeight(int pixels)

@@ -13,6 +13,7 @@
 #include "Engine.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "IgnoringErrors.h"
 #include "KeyFilter.h"
 #include "LatLongLookup.h"
 #include "RichTextBox.h"
@@ -65,15 +66,6 @@ QFont msSansSerif()
     return f;
 }
 
-// A step that fails is skipped and the next one runs.
-template <class F>
-void step(F&& f)
-{
-    try {
-        f();
-    } catch (...) {
-    }
-}
 
 std::string trimmedText(const QString& t)
 {
@@ -338,29 +330,19 @@ frmMainKundali::Person frmMainKundali::girl() const
 
 void frmMainKundali::Form_Load()
 {
-    step([this] { InputWindow::Form_Load(); });
-    step([this] {
-        FillNumberList(cboMDate, 1, 31);
-        FillNumberList(cboFDate, 1, 31);
-    });
-    step([this] {
-        FillMonthList(cboMMonth);
-        FillMonthList(cboFMonth);
-    });
-    step([this] {
-        FillNumberList(cboMYear, 1900, 2050);
-        FillNumberList(cboFYear, 1900, 2050);
-    });
-    step([this] {
-        FillNumberList(cboMHH, 0, 24);
-        FillNumberList(cboFHH, 0, 24);
-    });
-    step([this] {
-        FillNumberList(cboMMM, 0, 59);
-        FillNumberList(cboFMM, 0, 59);
-        FillNumberList(cboMSS, 0, 59);
-        FillNumberList(cboFSS, 0, 59);
-    });
+    InputWindow::Form_Load();
+    FillNumberList(cboMDate, 1, 31);
+    FillNumberList(cboFDate, 1, 31);
+    FillMonthList(cboMMonth);
+    FillMonthList(cboFMonth);
+    FillNumberList(cboMYear, 1900, 2050);
+    FillNumberList(cboFYear, 1900, 2050);
+    FillNumberList(cboMHH, 0, 24);
+    FillNumberList(cboFHH, 0, 24);
+    FillNumberList(cboMMM, 0, 59);
+    FillNumberList(cboFMM, 0, 59);
+    FillNumberList(cboMSS, 0, 59);
+    FillNumberList(cboFSS, 0, 59);
     for (QComboBox* c : {cboMDate, cboMMonth, cboMYear, cboFDate, cboFMonth, cboFYear, cboMHH, cboMMM, cboMSS,
                          cboFHH, cboFMM, cboFSS})
         c->setCurrentIndex(0);
@@ -369,7 +351,7 @@ void frmMainKundali::Form_Load()
 
 void frmMainKundali::Form_Unload()
 {
-    step([this] { InputWindow::Form_Unload(); });
+    InputWindow::Form_Unload();
 }
 
 // ---- Validation ------------------------------------------------------------
@@ -432,22 +414,20 @@ void frmMainKundali::ReadPerson(const Person& p, vc::KundaliPersonDetails& d, st
     using kundaliinput::WholeNumber16;
     using kundaliinput::WholeNumber32;
 
-    step([&] { d.Name = trimmedText(p.name->text()); });
-    step([&] { d.BirthDay = trimmedText(p.date->currentText()); });
-    step([&] { d.BirthMonth = trimmedText(p.month->currentText()); });
-    step([&] { d.BirthYear = trimmedText(p.year->currentText()); });
+    d.Name = trimmedText(p.name->text());
+    d.BirthDay = trimmedText(p.date->currentText());
+    d.BirthMonth = trimmedText(p.month->currentText());
+    d.BirthYear = trimmedText(p.year->currentText());
     // A text that is no number leaves its field as it was.
     auto set32 = [](std::int32_t& field, const QComboBox* list) {
         if (const auto v = WholeNumber32(trimmedText(list->currentText())))
             field = *v;
     };
-    step([&] { set32(d.BirthHour, p.hour); });
-    step([&] { set32(d.BirthMinute, p.minute); });
-    step([&] { set32(d.BirthSecond, p.second); });
-    step([&] {
-        d.BirthPlace = trimmedText(p.city->text()) + ", " + trimmedText(p.state->text()) + ", " +
-                       trimmedText(p.country->text());
-    });
+    set32(d.BirthHour, p.hour);
+    set32(d.BirthMinute, p.minute);
+    set32(d.BirthSecond, p.second);
+    d.BirthPlace = trimmedText(p.city->text()) + ", " + trimmedText(p.state->text()) + ", " +
+                   trimmedText(p.country->text());
 
     engine::SiderealModule& e = engine::modEphemeris();
     engine::BirthRecord& b = e.BirthData;
@@ -455,20 +435,18 @@ void frmMainKundali::ReadPerson(const Person& p, vc::KundaliPersonDetails& d, st
         if (v)
             field = *v;
     };
-    step([&] {
-        if (p.month->currentIndex() >= 0)
-            b.Month = static_cast<engine::Int16>(p.month->currentIndex() + 1);
-    });
-    step([&] { set16(b.Day, WholeNumber16(trimmedText(p.date->currentText()))); });
-    step([&] { set16(b.Year, WholeNumber16(trimmedText(p.year->currentText()))); });
-    step([&] { set16(b.Hour, WholeNumber16(trimmedText(p.hour->currentText()))); });
-    step([&] { set16(b.Minute, WholeNumber16(trimmedText(p.minute->currentText()))); });
-    step([&] { set16(b.ZoneHours, AbsoluteWholeNumber16(trimmedText(p.zoneHour->text()))); });
-    step([&] { set16(b.ZoneMinutes, AbsoluteWholeNumber16(trimmedText(p.zoneMinute->text()))); });
-    step([&] { set16(b.LongitudeDegrees, WholeNumber16(trimmedText(p.longDeg->text()))); });
-    step([&] { set16(b.LongitudeMinutes, WholeNumber16(trimmedText(p.longMin->text()))); });
-    step([&] { set16(b.LatitudeDegrees, WholeNumber16(trimmedText(p.latDeg->text()))); });
-    step([&] { set16(b.LatitudeMinutes, WholeNumber16(trimmedText(p.latMin->text()))); });
+    if (p.month->currentIndex() >= 0)
+        b.Month = static_cast<engine::Int16>(p.month->currentIndex() + 1);
+    set16(b.Day, WholeNumber16(trimmedText(p.date->currentText())));
+    set16(b.Year, WholeNumber16(trimmedText(p.year->currentText())));
+    set16(b.Hour, WholeNumber16(trimmedText(p.hour->currentText())));
+    set16(b.Minute, WholeNumber16(trimmedText(p.minute->currentText())));
+    set16(b.ZoneHours, AbsoluteWholeNumber16(trimmedText(p.zoneHour->text())));
+    set16(b.ZoneMinutes, AbsoluteWholeNumber16(trimmedText(p.zoneMinute->text())));
+    set16(b.LongitudeDegrees, WholeNumber16(trimmedText(p.longDeg->text())));
+    set16(b.LongitudeMinutes, WholeNumber16(trimmedText(p.longMin->text())));
+    set16(b.LatitudeDegrees, WholeNumber16(trimmedText(p.latDeg->text())));
+    set16(b.LatitudeMinutes, WholeNumber16(trimmedText(p.latMin->text())));
     b.IsEast = p.east->isChecked() ? -1 : 0;
     b.IsSouth = p.south->isChecked() ? -1 : 0;
     b.IsDaylightSaving = p.dst->checkState() != Qt::Unchecked ? -1 : 0;
@@ -477,8 +455,8 @@ void frmMainKundali::ReadPerson(const Person& p, vc::KundaliPersonDetails& d, st
     // one of the person before.
     e.MoonRashi.clear();
     e.MoonNakshatra.clear();
-    step([&] { e.CalculateAscendant(); });
-    step([&] { e.CalculateMoonAndDasha(); });
+    ignoringErrors([&] { e.CalculateAscendant(); });
+    ignoringErrors([&] { e.CalculateMoonAndDasha(); });
     moonSign = e.MoonRashi;
     nakshatra = e.MoonNakshatra;
 }
@@ -497,12 +475,7 @@ void frmMainKundali::ReadGirlDetails()
 
 void frmMainKundali::cmdCalculate_Click()
 {
-    bool valid = false;
-    try {
-        valid = ValidateKundaliInput();
-    } catch (...) {
-    }
-    if (!valid)
+    if (!ValidateKundaliInput())
         return;
 
     auto& s = vc::state();
@@ -511,37 +484,35 @@ void frmMainKundali::cmdCalculate_Click()
     } else {
         ReadBoyDetails();
         ReadGirlDetails();
-        step([&] { kundaliinput::ToEnglishSignName(s.BoyMoonSign); });
-        step([&] { kundaliinput::ToEnglishSignName(s.GirlMoonSign); });
+        kundaliinput::ToEnglishSignName(s.BoyMoonSign);
+        kundaliinput::ToEnglishSignName(s.GirlMoonSign);
     }
 
     // Each procedure gets its own copies (taken by value).
-    step([&] { vc::ComputeVarnaKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    step([&] { vc::ComputeVasyaKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    step([&] { vc::ComputeMaitriKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    step([&] { vc::ComputeRashiKuta(s.BoyMoonSign, s.GirlMoonSign); });
-    step([&] { vc::ComputeTaraKuta(s.BoyNakshatra, s.GirlNakshatra); });
-    step([&] { vc::ComputeGanaKuta(s.BoyNakshatra, s.GirlNakshatra); });
-    step([&] { vc::ComputeNadiKuta(s.BoyNakshatra, s.GirlNakshatra); });
-    step([&] { vc::ComputeYoniKuta(s.BoyNakshatra, s.GirlNakshatra); });
+    vc::ComputeVarnaKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeVasyaKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeMaitriKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeRashiKuta(s.BoyMoonSign, s.GirlMoonSign);
+    vc::ComputeTaraKuta(s.BoyNakshatra, s.GirlNakshatra);
+    vc::ComputeGanaKuta(s.BoyNakshatra, s.GirlNakshatra);
+    vc::ComputeNadiKuta(s.BoyNakshatra, s.GirlNakshatra);
+    vc::ComputeYoniKuta(s.BoyNakshatra, s.GirlNakshatra);
 
     // The result window's pages and interpretation box start empty: a
     // window left over from before would be written twice.
-    step([] {
-        if (forms::isLoaded<frmVedicResult>())
-            forms::unload<frmVedicResult>();
-    });
-    step([&] { ShowRashiInformation(KundaliPerson::Boy, std::string(s.BoyMoonSign)); });
-    step([&] { ShowRashiInformation(KundaliPerson::Girl, std::string(s.GirlMoonSign)); });
-    step([&] { ShowNakshatraInformation(KundaliPerson::Boy, std::string(s.BoyNakshatra)); });
-    step([&] { ShowNakshatraInformation(KundaliPerson::Girl, std::string(s.GirlNakshatra)); });
-    step([] { vc::BuildKutaSummary(); });
+    if (forms::isLoaded<frmVedicResult>())
+        forms::unload<frmVedicResult>();
+    ShowRashiInformation(KundaliPerson::Boy, std::string(s.BoyMoonSign));
+    ShowRashiInformation(KundaliPerson::Girl, std::string(s.GirlMoonSign));
+    ShowNakshatraInformation(KundaliPerson::Boy, std::string(s.BoyNakshatra));
+    ShowNakshatraInformation(KundaliPerson::Girl, std::string(s.GirlNakshatra));
+    vc::BuildKutaSummary();
 
-    step([] { ShowKutaScoreTable(); });
-    step([] { WriteMatchReport(forms::get<frmVedicResult>().RTB, false); });
-    step([] { forms::get<frmVedicResult>().Show(); });
-    step([this] { Unload(); });
-    step([] { HideWelcomePanel(); });
+    ShowKutaScoreTable();
+    WriteMatchReport(forms::get<frmVedicResult>().RTB, false);
+    forms::get<frmVedicResult>().Show();
+    Unload();
+    HideWelcomePanel();
 }
 
 void frmMainKundali::mnuCalculate_Click()
@@ -553,54 +524,50 @@ void frmMainKundali::mnuCalculate_Click()
 
 void frmMainKundali::cmdOpen_Click()
 {
-    try {
-        CD.Filter = QStringLiteral("Vorlaine Free Astrology Kundali Match (*.kun)|*.kun");
-        CD.FilterIndex = 2;
-        CD.DefaultExt = QStringLiteral("kun");
-        CD.Flags = cdl::HideReadOnly | cdl::FileMustExist | cdl::NoReadOnlyReturn; // 36868
-        CD.DialogTitle = QStringLiteral("Select the source file");
-        CD.FileName.clear();
-        if (!desktop().ShowOpen(CD))
-            return;
-        const QString name = CD.FileName;
-        if (name.isEmpty())
-            return;
+    CD.Filter = QStringLiteral("Vorlaine Free Astrology Kundali Match (*.kun)|*.kun");
+    CD.FilterIndex = 2;
+    CD.DefaultExt = QStringLiteral("kun");
+    CD.Flags = cdl::HideReadOnly | cdl::FileMustExist | cdl::NoReadOnlyReturn; // 36868
+    CD.DialogTitle = QStringLiteral("Select the source file");
+    CD.FileName.clear();
+    if (!desktop().ShowOpen(CD))
+        return;
+    const QString name = CD.FileName;
+    if (name.isEmpty())
+        return;
 
-        // Only a reading as the program writes it is taken: two sign names,
-        // then two nakshatra names. Anything else changes nothing.
-        std::array<std::string, 4> values;
-        bool readable = name.endsWith(QStringLiteral("kun"));
-        // At most 4 KB, far more than four names take; a pipe, a device or a
-        // folder gives nothing, at once.
-        const std::optional<QByteArray> start = readable ? readRegularFileStart(name, 4096) : std::nullopt;
-        readable = start.has_value();
-        if (readable) {
-            const QByteArray& bytes = *start;
-            const auto lines = kundaliinput::SplitReadingLines(std::string_view(bytes.constData(),
-                                                                                static_cast<std::size_t>(bytes.size())));
-            for (std::size_t i = 0; i < lines.size(); ++i) {
-                const QByteArray line(lines[i].data(), static_cast<qsizetype>(lines[i].size()));
-                values[i] = DecodeText(cp1252::toUnicode(line)).toStdString();
-            }
-            readable = kundaliinput::IsValidReading(values);
+    // Only a reading as the program writes it is taken: two sign names,
+    // then two nakshatra names. Anything else changes nothing.
+    std::array<std::string, 4> values;
+    bool readable = name.endsWith(QStringLiteral("kun"));
+    // At most 4 KB, far more than four names take; a pipe, a device or a
+    // folder gives nothing, at once.
+    const std::optional<QByteArray> start = readable ? readRegularFileStart(name, 4096) : std::nullopt;
+    readable = start.has_value();
+    if (readable) {
+        const QByteArray& bytes = *start;
+        const auto lines = kundaliinput::SplitReadingLines(std::string_view(bytes.constData(),
+                                                                            static_cast<std::size_t>(bytes.size())));
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const QByteArray line(lines[i].data(), static_cast<qsizetype>(lines[i].size()));
+            values[i] = DecodeText(cp1252::toUnicode(line)).toStdString();
         }
-        if (!readable) {
-            desktop().MsgBox(QStringLiteral("Please Check The File."), MsgButtons::OK, MsgIcon::Critical);
-            return;
-        }
-
-        auto& s = vc::state();
-        // The file holds no people: the match shows none.
-        s.Boy = vc::KundaliPersonDetails{};
-        s.Girl = vc::KundaliPersonDetails{};
-        s.ReadingLoadedFromFile = true;
-        s.BoyMoonSign = values[0];
-        s.GirlMoonSign = values[1];
-        s.BoyNakshatra = values[2];
-        s.GirlNakshatra = values[3];
-    } catch (...) {
+        readable = kundaliinput::IsValidReading(values);
+    }
+    if (!readable) {
+        desktop().MsgBox(QStringLiteral("Please Check The File."), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
+
+    auto& s = vc::state();
+    // The file holds no people: the match shows none.
+    s.Boy = vc::KundaliPersonDetails{};
+    s.Girl = vc::KundaliPersonDetails{};
+    s.ReadingLoadedFromFile = true;
+    s.BoyMoonSign = values[0];
+    s.GirlMoonSign = values[1];
+    s.BoyNakshatra = values[2];
+    s.GirlNakshatra = values[3];
     cmdCalculate_Click();
 }
 
@@ -608,54 +575,54 @@ void frmMainKundali::cmdOpen_Click()
 
 void frmMainKundali::cmdExit_Click()
 {
-    step([this] { Unload(); });
+    Unload();
 }
 
 void frmMainKundali::mnuExit_Click()
 {
-    step([this] { Unload(); });
+    Unload();
 }
 
 void frmMainKundali::cmdMaleBrowse_Click()
 {
-    step([this] { SearchPlaceCoordinates(txtMCity, txtMState, txtMCountry, PageAddress(QStringLiteral("home-page"))); });
+    SearchPlaceCoordinates(txtMCity, txtMState, txtMCountry, PageAddress(QStringLiteral("home-page")));
 }
 
 void frmMainKundali::cmdFemaleBrowse_Click()
 {
-    step([this] { SearchPlaceCoordinates(txtFCity, txtFState, txtFCountry, PageAddress(QStringLiteral("home-page"))); });
+    SearchPlaceCoordinates(txtFCity, txtFState, txtFCountry, PageAddress(QStringLiteral("home-page")));
 }
 
 void frmMainKundali::lblMTZHelp_Click()
 {
     vc::IsMaleTimeZone = true;
-    step([] { forms::get<frmTimeZone>().ShowModal(); });
+    forms::get<frmTimeZone>().ShowModal();
 }
 
 void frmMainKundali::lblFTZHelp_Click()
 {
     vc::IsMaleTimeZone = false;
-    step([] { forms::get<frmTimeZone>().ShowModal(); });
+    forms::get<frmTimeZone>().ShowModal();
 }
 
 void frmMainKundali::Label61_Click()
 {
-    step([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmMainKundali::mnuOnline_Click()
 {
-    step([] { OpenHelpPage(); });
+    OpenHelpPage();
 }
 
 void frmMainKundali::mnuVisit_Click()
 {
-    step([] { OpenHomePage(); });
+    OpenHomePage();
 }
 
 void frmMainKundali::mnuUpdate_Click()
 {
-    step([] { OpenUpdatePage(); });
+    OpenUpdatePage();
 }
 
 void frmMainKundali::mnuAbout_Click()

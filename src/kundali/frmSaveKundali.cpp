@@ -64,28 +64,21 @@ QByteArray frmSaveKundali::ReadingFileBytes()
 
 void frmSaveKundali::cmdSave_Click()
 {
-    QString path;
     QString why;
-    try {
-        CD.Filter = QStringLiteral("Rich Text Format | *.kun");
-        CD.FilterIndex = 2;
-        CD.DefaultExt = QStringLiteral("kun");
-        CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
-        CD.DialogTitle = ApplicationTitle;
-        CD.FileName.clear();
-        if (!desktop().ShowSave(CD))
-            return; // cancelled: nothing written, nothing said
-        path = CD.FileName;
+    CD.Filter = QStringLiteral("Rich Text Format | *.kun");
+    CD.FilterIndex = 2;
+    CD.DefaultExt = QStringLiteral("kun");
+    CD.Flags = cdl::OverwritePrompt | cdl::HideReadOnly | cdl::PathMustExist | cdl::NoReadOnlyReturn; // 34822
+    CD.DialogTitle = ApplicationTitle;
+    CD.FileName.clear();
+    if (!desktop().ShowSave(CD))
+        return; // cancelled: nothing written, nothing said
+    const QString path = CD.FileName;
 
-        // Only the reading goes into the file, and it replaces an existing
-        // file only once it is completely written.
-        if (writeFileSafely(path, ReadingFileBytes(), &why))
-            return;
-    } catch (...) {
-        if (path.isEmpty())
-            return;
-        why = QStringLiteral("unexpected error");
-    }
+    // Only the reading goes into the file, and it replaces an existing
+    // file only once it is completely written.
+    if (writeFileSafely(path, ReadingFileBytes(), &why))
+        return;
     desktop().MsgBox(QStringLiteral("The reading was not saved to \"%1\": %2").arg(path, why), MsgButtons::OK,
                      MsgIcon::Critical);
 }

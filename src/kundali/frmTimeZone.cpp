@@ -63,11 +63,8 @@ frmTimeZone::frmTimeZone() : Form(FormName, Kind::Dialog)
 void frmTimeZone::Form_Load()
 {
     for (int i = 0; i < timezones::RowCount; ++i) {
-        try {
-            const auto text = timezones::rowText(i);
-            lstTimeZone->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        } catch (...) {
-        }
+        const auto text = timezones::rowText(i);
+        lstTimeZone->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     }
     lstTimeZone->clearSelection();
     lstTimeZone->setFocus();
@@ -81,20 +78,17 @@ int frmTimeZone::ListIndex() const
 
 void frmTimeZone::lstTimeZone_DblClick()
 {
-    try {
-        // Only the window that opened the picker is written; none is loaded
-        // for it.
-        if (forms::isLoaded<frmMainKundali>()) {
-            frmMainKundali& input = forms::get<frmMainKundali>();
-            const bool boy = modVedicCompatibility::IsMaleTimeZone;
-            QLineEdit* hours = boy ? input.txtMZoneHour : input.txtFZoneHour;
-            QLineEdit* minutes = boy ? input.txtMZoneMinute : input.txtFZoneMinute;
-            if (const auto z = timezones::zone(ListIndex())) {
-                hours->setText(QString::fromStdString(timezones::formatZoneValue(z->zoneHours)));
-                minutes->setText(QString::fromStdString(timezones::formatZoneValue(z->zoneMinutes)));
-            }
+    // Only the window that opened the picker is written; none is loaded
+    // for it.
+    if (forms::isLoaded<frmMainKundali>()) {
+        frmMainKundali& input = forms::get<frmMainKundali>();
+        const bool boy = modVedicCompatibility::IsMaleTimeZone;
+        QLineEdit* hours = boy ? input.txtMZoneHour : input.txtFZoneHour;
+        QLineEdit* minutes = boy ? input.txtMZoneMinute : input.txtFZoneMinute;
+        if (const auto z = timezones::zone(ListIndex())) {
+            hours->setText(QString::fromStdString(timezones::formatZoneValue(z->zoneHours)));
+            minutes->setText(QString::fromStdString(timezones::formatZoneValue(z->zoneMinutes)));
         }
-    } catch (...) {
     }
     Unload();
 }

@@ -1,5 +1,4 @@
 #include "frmVedicResult.h"
-#include "IgnoringErrors.h"
 
 #include "ElidingLabel.h"
 #include "ControlLook.h"
@@ -965,15 +964,14 @@ void frmVedicResult::Form_Load()
 {
     CentreOnScreenTop();
     const auto& s = modVedicCompatibility::state();
-    ignoringErrors([&] { lblMName->setText(QStringLiteral("Your Name: ") + q(s.Boy.Name)); });
-    ignoringErrors([&] { lblMDOB->setText(QStringLiteral("Your Date Of Birth: ") + personDate(s.Boy)); });
-    ignoringErrors([&] { lblMTOB->setText(QStringLiteral("Your Time Of Birth: ") + personTime(s.Boy)); });
-    ignoringErrors([&] { lblMPOB->setText(QStringLiteral("Your Place Of Birth: ") + q(s.Boy.BirthPlace)); });
-    ignoringErrors([&] { lblFName->setText(QStringLiteral("Your Partner's Name: ") + q(s.Girl.Name)); });
-    ignoringErrors([&] { lblFDOB->setText(QStringLiteral("Your Partner's Date Of Birth: ") + personDate(s.Girl)); });
-    ignoringErrors([&] { lblFTOB->setText(QStringLiteral("Your Partner's Time Of Birth: ") + personTime(s.Girl)); });
-    ignoringErrors(
-        [&] { lblFPOB->setText(QStringLiteral("Your Partner's Place Of Birth: ") + q(s.Girl.BirthPlace)); });
+    lblMName->setText(QStringLiteral("Your Name: ") + q(s.Boy.Name));
+    lblMDOB->setText(QStringLiteral("Your Date Of Birth: ") + personDate(s.Boy));
+    lblMTOB->setText(QStringLiteral("Your Time Of Birth: ") + personTime(s.Boy));
+    lblMPOB->setText(QStringLiteral("Your Place Of Birth: ") + q(s.Boy.BirthPlace));
+    lblFName->setText(QStringLiteral("Your Partner's Name: ") + q(s.Girl.Name));
+    lblFDOB->setText(QStringLiteral("Your Partner's Date Of Birth: ") + personDate(s.Girl));
+    lblFTOB->setText(QStringLiteral("Your Partner's Time Of Birth: ") + personTime(s.Girl));
+    lblFPOB->setText(QStringLiteral("Your Partner's Place Of Birth: ") + q(s.Girl.BirthPlace));
 
     // Every strip opens on its first tab with its first page in front.
     for (TabStrip* ts : {TSAll, TSD, TSM, TSF, TSNM, TSNF}) {
@@ -984,9 +982,9 @@ void frmVedicResult::Form_Load()
 
 void frmVedicResult::cmdBack_Click()
 {
-    ignoringErrors([] { forms::get<frmMainKundali>().Show(); });
-    ignoringErrors([this] { Unload(); });
-    ignoringErrors([] { HideWelcomePanel(); });
+    forms::get<frmMainKundali>().Show();
+    Unload();
+    HideWelcomePanel();
 }
 
 void frmVedicResult::mnuBack_Click()
@@ -1050,8 +1048,8 @@ void frmVedicResult::PageTo(TabStrip* s, int tab)
 {
     const auto& pages = s->Pages();
     if (tab >= 1 && tab <= static_cast<int>(pages.size()))
-        ignoringErrors([&] { s->BringToFront(pages[static_cast<std::size_t>(tab - 1)]); });
-    ignoringErrors([&] { s->setSelectedItem(tab); });
+        s->BringToFront(pages[static_cast<std::size_t>(tab - 1)]);
+    s->setSelectedItem(tab);
 }
 
 void frmVedicResult::TSAll_Click()

@@ -186,66 +186,35 @@ KundaliReport NakshatraReportRuns(KundaliPerson who)
 void WriteKundaliRuns(RichTextBox* box, const KundaliReport& runs)
 {
     // The runs go in at the end of the text, whatever the user selected.
-    try {
-        box->setSelStart(box->TextLength());
-    } catch (...) {
-    }
-    for (const KundaliReportRun& r : runs) {
-        try {
-            ReportWindow::WriteRun(box, r.bold, r.color, r.text);
-        } catch (...) {
-        }
-    }
+    box->setSelStart(box->TextLength());
+    for (const KundaliReportRun& r : runs)
+        ReportWindow::WriteRun(box, r.bold, r.color, r.text);
 }
 
 void WriteMatchReport(RichTextBox* box, bool withFooters)
 {
-    KundaliReport runs;
-    try {
-        runs = MatchReportRuns(withFooters);
-    } catch (...) {
-    }
-    WriteKundaliRuns(box, runs);
+    WriteKundaliRuns(box, MatchReportRuns(withFooters));
 }
 
 void frmVedicResult::cmdSave_Click()
 {
-    int index = 0;
-    try {
-        index = TSAll->SelectedItem();
-    } catch (...) {
-    }
+    const int index = TSAll->SelectedItem();
     if (index < 1 || index > 5)
         return; // the About tab has no report
-    frmSaveKundali* report = nullptr;
-    try {
-        report = &forms::get<frmSaveKundali>();
-    } catch (...) {
-    }
-    if (!report)
-        return;
-    RichTextBox* box = report->RTB;
-    try {
-        // A cleared box starts again from regular black, as a fresh box does.
-        box->setText(QString());
-        box->setSelBold(false);
-        box->setSelColor(Black);
-    } catch (...) {
-    }
+    frmSaveKundali& report = forms::get<frmSaveKundali>();
+    RichTextBox* box = report.RTB;
+    // A cleared box starts again from regular black, as a fresh box does.
+    box->setText(QString());
+    box->setSelBold(false);
+    box->setSelColor(Black);
     KundaliReport runs;
-    try {
-        switch (index) {
-        case 1: runs = MatchReportRuns(true); break;
-        case 2: runs = RashiReportRuns(KundaliPerson::Boy); break;
-        case 3: runs = RashiReportRuns(KundaliPerson::Girl); break;
-        case 4: runs = NakshatraReportRuns(KundaliPerson::Boy); break;
-        default: runs = NakshatraReportRuns(KundaliPerson::Girl); break;
-        }
-    } catch (...) {
+    switch (index) {
+    case 1: runs = MatchReportRuns(true); break;
+    case 2: runs = RashiReportRuns(KundaliPerson::Boy); break;
+    case 3: runs = RashiReportRuns(KundaliPerson::Girl); break;
+    case 4: runs = NakshatraReportRuns(KundaliPerson::Boy); break;
+    default: runs = NakshatraReportRuns(KundaliPerson::Girl); break;
     }
     WriteKundaliRuns(box, runs);
-    try {
-        report->ShowModal();
-    } catch (...) {
-    }
+    report.ShowModal();
 }

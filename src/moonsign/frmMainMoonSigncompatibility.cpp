@@ -10,6 +10,7 @@
 #include "Engine.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "IgnoringErrors.h"
 #include "LatLongLookup.h"
 #include "TextBox.h"
 #include "TimeZoneTable.h"
@@ -263,18 +264,9 @@ void frmMainMoonSigncompatibility::fillLists(const Person& p, bool partner)
 
 void frmMainMoonSigncompatibility::Form_Load()
 {
-    try {
-        InputWindow::Form_Load();
-    } catch (...) {
-    }
-    try {
-        fillLists(personM_, false);
-    } catch (...) {
-    }
-    try {
-        fillLists(personF_, true);
-    } catch (...) {
-    }
+    InputWindow::Form_Load();
+    fillLists(personM_, false);
+    fillLists(personF_, true);
     txtMName->setFocus();
 }
 
@@ -369,7 +361,7 @@ void frmMainMoonSigncompatibility::cmdRashi_Click()
 {
     // Nothing below fails once the entries are valid; should the engine
     // throw all the same, the click ends there instead of leaving the handler.
-    try {
+    ignoringErrors([&] {
         if (!ValidateMoonSignInput())
             return;
         auto& s = moonsign::state();
@@ -419,8 +411,7 @@ void frmMainMoonSigncompatibility::cmdRashi_Click()
 
         r.Show();
         Hide();
-    } catch (...) {
-    }
+    });
 }
 
 void frmMainMoonSigncompatibility::mnuNext_Click()

@@ -215,34 +215,25 @@ void frmMoonSign::setSignPicture(QLabel* picture, const std::string& sign)
 void frmMoonSign::Form_Load()
 {
     const auto& s = moonsign::state();
-    try {
-        CentreOnScreenTop();
-    } catch (...) {
-    }
+    CentreOnScreenTop();
     bringToFront(Frame2);
-    try {
-        setSignPicture(picMaleMoonSign, s.MaleMoonSign);
-        setSignPicture(picFemaleMoonSign, s.FemaleMoonSign);
-    } catch (...) {
-    }
+    setSignPicture(picMaleMoonSign, s.MaleMoonSign);
+    setSignPicture(picFemaleMoonSign, s.FemaleMoonSign);
     Label2->setText(QStringLiteral("Compatibility of  ") + QString::fromStdString(s.MaleMoonSign) +
                     QStringLiteral(" With ") + QString::fromStdString(s.FemaleMoonSign));
-    try {
-        modMoonsign::LoadMoonSignTables();
-        auto& pair = moonsign::state();
-        auto& tables = modMoonsign::state();
-        const std::string key = s.MaleMoonSign + "-" + s.FemaleMoonSign;
-        for (std::size_t i = 0; i < 12; ++i) {
-            for (std::size_t j = 0; j < 12; ++j) {
-                if (tables.MoonPairKey[i][j] != key)
-                    continue;
-                pair.PairDescription = tables.MoonPairText[i][j];
-                pair.PairScore = tables.MoonPairScore[i][j];
-                pair.PairPercentage = modMoonsign::ScoreToPercentage(pair.PairScore);
-                tables.PairComment = modMoonsign::ScoreToComment(pair.PairScore);
-            }
+    modMoonsign::LoadMoonSignTables();
+    auto& pair = moonsign::state();
+    auto& tables = modMoonsign::state();
+    const std::string key = s.MaleMoonSign + "-" + s.FemaleMoonSign;
+    for (std::size_t i = 0; i < 12; ++i) {
+        for (std::size_t j = 0; j < 12; ++j) {
+            if (tables.MoonPairKey[i][j] != key)
+                continue;
+            pair.PairDescription = tables.MoonPairText[i][j];
+            pair.PairScore = tables.MoonPairScore[i][j];
+            pair.PairPercentage = modMoonsign::ScoreToPercentage(pair.PairScore);
+            tables.PairComment = modMoonsign::ScoreToComment(pair.PairScore);
         }
-    } catch (...) {
     }
     lblPercentage->setText(QString::fromStdString(s.PairPercentage));
     lblComment->setText(QString::fromStdString(modMoonsign::state().PairComment));
@@ -266,22 +257,13 @@ void frmMoonSign::cmdMoonCompatibilityAnalysis_Click()
 
 void frmMoonSign::cmdPrint_Click()
 {
-    try {
-        forms::get<frmSaveMoonSign>().ShowModal();
-    } catch (...) {
-    }
+    forms::get<frmSaveMoonSign>().ShowModal();
 }
 
 void frmMoonSign::cmdBack_Click()
 {
-    try {
-        forms::get<frmMainMoonSigncompatibility>().Show();
-    } catch (...) {
-    }
-    try {
-        Unload();
-    } catch (...) {
-    }
+    forms::get<frmMainMoonSigncompatibility>().Show();
+    Unload();
     HideWelcomePanel();
 }
 

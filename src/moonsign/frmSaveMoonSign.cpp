@@ -1,5 +1,4 @@
 #include "frmSaveMoonSign.h"
-#include "IgnoringErrors.h"
 #include "Desktop.h"
 
 #include "frmMoonSign.h"
@@ -49,17 +48,15 @@ void frmSaveMoonSign::WriteReport()
     const QColor heading(255, 0, 0), label(128, 0, 0), value(0, 0, 0);
     frmMoonSign& result = forms::get<frmMoonSign>();
 
-    // Each step stands alone: one that fails adds nothing and the next runs.
-    auto step = [](auto&& write) { ignoringErrors(write); };
     auto entry = [&](const QString& caption, const QString& text) {
-        step([&] { Run(Bold::Off, label, caption); });
-        step([&] { Run(Bold::Keep, value, text + CRLF + CRLF); });
-        step([&] { Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF); });
+        Run(Bold::Off, label, caption);
+        Run(Bold::Keep, value, text + CRLF + CRLF);
+        Run(Bold::Keep, std::nullopt, FOOTER + CRLF + CRLF);
     };
     auto person = [&](const QString& title, TextBox* const boxes[7]) {
         static const char* const captions[7] = {"Name :", "Date of Birth :", "Time of Birth :", "City :",
                                                 "State :", "Country :", "Moon Sign :"};
-        step([&] { Run(Bold::On, heading, title + CRLF + CRLF); });
+        Run(Bold::On, heading, title + CRLF + CRLF);
         for (int i = 0; i < 7; ++i)
             entry(QString::fromLatin1(captions[i]), boxes[i]->Text());
     };
@@ -71,16 +68,16 @@ void frmSaveMoonSign::WriteReport()
     person(QStringLiteral("Your Moon Sign Details"), first);
     person(QStringLiteral("Your Partner's Moon Sign Details"), partner);
 
-    step([&] { Run(Bold::On, heading, QStringLiteral("Moon Sign Compatibility Interpretation") + CRLF + CRLF); });
-    step([&] { Run(Bold::Off, value, FOOTER + CRLF + CRLF); });
+    Run(Bold::On, heading, QStringLiteral("Moon Sign Compatibility Interpretation") + CRLF + CRLF);
+    Run(Bold::Off, value, FOOTER + CRLF + CRLF);
     entry(QStringLiteral("Percentage of Compatibility :"), result.lblPercentage->text());
     entry(QStringLiteral("Compatibility of ") + result.txtMoonM->Text() + QStringLiteral(" With ") +
               result.txtMoonF->Text() + QStringLiteral(":"),
           result.lblComment->text());
     // The interpretation ends the document: one line break, then the footer alone.
-    step([&] { Run(Bold::Off, label, QStringLiteral("Detailed Analysis")); });
-    step([&] { Run(Bold::Keep, value, result.lblDescription->text() + CRLF); });
-    step([&] { Run(Bold::Keep, std::nullopt, FOOTER); });
+    Run(Bold::Off, label, QStringLiteral("Detailed Analysis"));
+    Run(Bold::Keep, value, result.lblDescription->text() + CRLF);
+    Run(Bold::Keep, std::nullopt, FOOTER);
 }
 
 void frmSaveMoonSign::Label1_Click()

@@ -88,10 +88,7 @@ QString NumerologyResultWindow::SaveDialogTitle() const
 void NumerologyResultWindow::cmdBack_Click()
 {
     Unload();
-    try {
-        forms::get<frmMainNumerology>().Show();
-    } catch (...) {
-    }
+    forms::get<frmMainNumerology>().Show();
 }
 
 void NumerologyResultWindow::Label61_Click()

@@ -10,6 +10,7 @@
 #include "Desktop.h"
 #include "Forms.h"
 #include "HelpMenu.h"
+#include "IgnoringErrors.h"
 #include "ReportWindow.h"
 #include "RichTextBox.h"
 #include "TwipsLayout.h"
@@ -43,15 +44,6 @@ const QString Style = QStringLiteral(
 
 const QString CRLF = QStringLiteral("\r\n");
 
-// Runs a handler from a click or menu item: nothing it throws leaves it.
-template <class F>
-void guarded(F&& f)
-{
-    try {
-        f();
-    } catch (...) {
-    }
-}
 
 // Appends text at the end of the box in the box's current bold and colour.
 void append(RichTextBox* box, const QString& text)
@@ -96,9 +88,9 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
     help.online = QStringLiteral("&Online help");
     help.visit = QStringLiteral("&Visit us Online");
     AddHelpMenu(this, help);
-    connect(mnuComprehensive, &QAction::triggered, this, [this] { guarded([this] { mnuComprehensive_Click(); }); });
-    connect(mnuLifePath, &QAction::triggered, this, [this] { guarded([this] { mnuLifePath_Click(); }); });
-    connect(mnuDestiny, &QAction::triggered, this, [this] { guarded([this] { mnuDestiny_Click(); }); });
+    connect(mnuComprehensive, &QAction::triggered, this, [this] { ignoringErrors([this] { mnuComprehensive_Click(); }); });
+    connect(mnuLifePath, &QAction::triggered, this, [this] { ignoringErrors([this] { mnuLifePath_Click(); }); });
+    connect(mnuDestiny, &QAction::triggered, this, [this] { ignoringErrors([this] { mnuDestiny_Click(); }); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
     lblHeading = new QLabel(QStringLiteral("Vorlaine Numerology Compatibility Software"), this);
@@ -137,9 +129,9 @@ frmMainNumerology::frmMainNumerology() : InputWindow(FormName)
     cmdD = button("cmdD", QStringLiteral("Destiny Compatibility"), 7340, 4620, 2740);
     cmdNav[1] = button("cmdNav_1", QStringLiteral("Exit"), 8780, 5220, 1300);
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
-    connect(cmdCR, &QPushButton::clicked, this, [this] { guarded([this] { cmdCR_Click(); }); });
-    connect(cmdLP, &QPushButton::clicked, this, [this] { guarded([this] { cmdLP_Click(); }); });
-    connect(cmdD, &QPushButton::clicked, this, [this] { guarded([this] { cmdD_Click(); }); });
+    connect(cmdCR, &QPushButton::clicked, this, [this] { ignoringErrors([this] { cmdCR_Click(); }); });
+    connect(cmdLP, &QPushButton::clicked, this, [this] { ignoringErrors([this] { cmdLP_Click(); }); });
+    connect(cmdD, &QPushButton::clicked, this, [this] { ignoringErrors([this] { cmdD_Click(); }); });
     connect(cmdNav[1], &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
 
     QWidget* order[] = {txtMF, txtMM, txtML, cboMM, cboMD, cboMY, txtFF, txtFM, txtFL,

@@ -19,8 +19,5 @@ HelpMenu FillHelpMenu(QMenu* menu, const HelpCaptions& captions)
 
 void ShowAboutBox()
 {
-    try {
-        forms::get<frmAbout>().ShowModal();
-    } catch (...) {
-    }
+    forms::get<frmAbout>().ShowModal();
 }

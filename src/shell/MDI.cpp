@@ -312,10 +312,7 @@ void MDI::lblURL_Click()
 
 void MDI::cmdExit_Click()
 {
-    try {
-        MDIForm_Unload();
-    } catch (...) {
-    }
+    MDIForm_Unload();
 }
 
 void MDI::mnuExit_Click()
@@ -460,12 +457,8 @@ void ShowMainWindow()
 
 void ExitApplication()
 {
-    for (Form* f : forms::loaded()) {
-        try {
-            forms::unload(f->formName());
-        } catch (...) {
-        }
-    }
+    for (Form* f : forms::loaded())
+        forms::unload(f->formName());
     if (mdiExists())
         mdi().hide();
     exitHandler();

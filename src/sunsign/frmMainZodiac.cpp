@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <stdexcept>
+
 using namespace platform;
 
 namespace {
@@ -167,12 +169,8 @@ bool frmMainZodiac::ValidateZodiacInput()
 
 void frmMainZodiac::cmdSunSign_Click()
 {
-    try {
-        if (!ValidateZodiacInput())
-            return;
-    } catch (...) {
+    if (!ValidateZodiacInput())
         return;
-    }
     auto& s = modSunSign::state();
     auto stored = [](const QString& t) { return t.trimmed().toStdString(); };
     s.NameM = stored(txtNameM->text());
@@ -183,15 +181,13 @@ void frmMainZodiac::cmdSunSign_Click()
     s.MonthF = stored(cboMonthF->currentText());
     s.DateF = stored(cboDateF->currentText());
     s.YearF = stored(cboYearF->currentText());
+    // A day that is no number leaves the signs as they were.
     try {
         s.SunSignM = modSunSign::GetSunSign(s.MonthM, s.DateM);
         s.SunSignF = modSunSign::GetSunSign(s.MonthF, s.DateF);
-    } catch (...) {
+    } catch (const std::invalid_argument&) {
     }
-    try {
-        forms::get<frmSunSign>().Show();
-    } catch (...) {
-    }
+    forms::get<frmSunSign>().Show();
     Unload();
     HideWelcomePanel();
 }

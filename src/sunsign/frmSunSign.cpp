@@ -297,18 +297,9 @@ void frmSunSign::Form_Load()
 {
     const auto& s = modSunSign::state();
     auto q = [](const std::string& t) { return QString::fromStdString(t); };
-    try {
-        fillPerson(personM_, s.SunSignM, s.NameM, q(s.MonthM) + " " + q(s.DateM) + ", " + q(s.YearM), Image1);
-    } catch (...) {
-    }
-    try {
-        fillPerson(personF_, s.SunSignF, s.NameF, q(s.MonthF) + " " + q(s.DateF) + ", " + q(s.YearF), Image2);
-    } catch (...) {
-    }
-    try {
-        modSunSign::FindSunSignPairMatch();
-    } catch (...) {
-    }
+    fillPerson(personM_, s.SunSignM, s.NameM, q(s.MonthM) + " " + q(s.DateM) + ", " + q(s.YearM), Image1);
+    fillPerson(personF_, s.SunSignF, s.NameF, q(s.MonthF) + " " + q(s.DateF) + ", " + q(s.YearF), Image2);
+    modSunSign::FindSunSignPairMatch();
     if (s.ZodiacMatchPercentage.empty())
         lblMatchPercentage->setText("Compatibility Of " + q(s.SunSignM) + " With " + q(s.SunSignF));
     else
@@ -328,20 +319,14 @@ void frmSunSign::TS_Click()
 
 void frmSunSign::cmdBack_Click()
 {
-    try {
-        forms::get<frmMainZodiac>().Show();
-    } catch (...) {
-    }
+    forms::get<frmMainZodiac>().Show();
     Unload();
     HideWelcomePanel();
 }
 
 void frmSunSign::cmdSave_Click()
 {
-    try {
-        forms::get<frmSaveZodiac>().ShowModal();
-    } catch (...) {
-    }
+    forms::get<frmSaveZodiac>().ShowModal();
 }
 
 void frmSunSign::mnuBack_Click()
