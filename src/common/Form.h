@@ -43,8 +43,7 @@ public:
     // The size of the window's client area in twips (the designed size).
     void setClientSizeTwips(float width, float height);
 
-    // Left = (screen width - Width) / 2 in single precision, Top = 0: the
-    // place of a child window. A dialog is placed by placeDialog instead.
+    // Left = (screen width - Width) / 2 in single precision, Top = 0.
     void CentreOnScreenTop();
 
     void Show(); // modeless

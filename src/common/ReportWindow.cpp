@@ -62,10 +62,7 @@ void ReportWindow::Form_Load()
 {
     HookRichTextLinks(RTB, this);
     WriteReport();
-    // A report opened as a dialog of its own is placed as every dialog is,
-    // in the middle of the available area.
-    if (kind() != Kind::Dialog)
-        CentreOnScreenTop();
+    CentreOnScreenTop();
 }
 
 void ReportWindow::GiveUpHeight(int pixels)
