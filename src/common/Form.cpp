@@ -225,12 +225,24 @@ QMargins windowFrame(const QWidget* w)
             outer.bottom() - inner.bottom()};
 }
 
-QRect availableArea()
+QScreen* programScreen()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (QWidget* main = mainWindow(); main && main->screen())
         screen = main->screen();
+    return screen;
+}
+
+QRect availableArea()
+{
+    QScreen* screen = programScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+QPoint screenOrigin()
+{
+    QScreen* screen = programScreen();
+    return screen ? screen->geometry().topLeft() : QPoint();
 }
 
 } // namespace
@@ -266,15 +278,16 @@ void Form::fitToRoom()
 
 void Form::placeDialog(const QMargins& frame)
 {
-    // A dialog that placed itself opens there, on the screen; any other in
-    // the middle of the screen. Either way its frame lies inside the
-    // screen's available area.
+    // A dialog that placed itself opens there, on the screen: its Left and
+    // Top count from the screen's corner, as the screen width it was centred
+    // on does. Any other opens in the middle of the available area. Either
+    // way its frame lies inside the available area.
     const QRect area = availableArea();
     if (area.isEmpty())
         return;
     QRect outer(QPoint(), size().grownBy(frame));
     if (placed_)
-        outer.moveTopLeft(area.topLeft() + QPoint(twipsToPixelsX(left_), twipsToPixelsY(top_)));
+        outer.moveTopLeft(screenOrigin() + QPoint(twipsToPixelsX(left_), twipsToPixelsY(top_)));
     else
         outer.moveCenter(area.center());
     const int x = std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
