@@ -54,28 +54,19 @@ protected:
         ShellFixture::TearDown();
     }
 
-    static void pick(QComboBox* box, const QString& text)
-    {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Home);
-        for (int i = 0; i < box->count() && box->currentText() != text; ++i)
-            QTest::keyClick(box, Qt::Key_Down);
-        ASSERT_EQ(box->currentText(), text);
-    }
-
     // The result window of a Rat and an Ox, from the Chinese launcher.
     static frmchiness& result()
     {
         realClick(mdi().cmdCallMainForm[2]);
         frmmainChinese& w = forms::get<frmmainChinese>();
         QTest::keyClicks(w.txtMaleName, QStringLiteral("Asha"));
-        pick(w.cboMaleMonth, QStringLiteral("March"));
-        pick(w.CboMaleDate, QStringLiteral("1"));
-        pick(w.cboMaleYear, QStringLiteral("1948"));
+        pickByKeys(w.cboMaleMonth, QStringLiteral("March"));
+        pickByKeys(w.CboMaleDate, QStringLiteral("1"));
+        pickByKeys(w.cboMaleYear, QStringLiteral("1948"));
         QTest::keyClicks(w.txtFemaleName, QStringLiteral("Ben"));
-        pick(w.cboFemaleMonth, QStringLiteral("March"));
-        pick(w.cboFemaleDate, QStringLiteral("1"));
-        pick(w.cboFemaleYear, QStringLiteral("1949"));
+        pickByKeys(w.cboFemaleMonth, QStringLiteral("March"));
+        pickByKeys(w.cboFemaleDate, QStringLiteral("1"));
+        pickByKeys(w.cboFemaleYear, QStringLiteral("1949"));
         realClick(w.cmdProceed);
         EXPECT_TRUE(forms::isLoaded<frmchiness>());
         return forms::get<frmchiness>();
@@ -91,17 +82,6 @@ protected:
         QWidget* top = w->window();
         QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
         settle();
-    }
-
-    static QPoint titleBarPoint(QMdiSubWindow* sub, QStyle::SubControl control)
-    {
-        QStyleOptionTitleBar opt;
-        opt.initFrom(sub);
-        opt.subControls = QStyle::SC_All;
-        opt.titleBarFlags = sub->windowFlags();
-        opt.titleBarState = static_cast<int>(sub->windowState());
-        opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
-        return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, control, sub).center();
     }
 
     // The restore box among a maximised child's buttons in the menu bar.

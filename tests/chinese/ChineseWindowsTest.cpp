@@ -61,15 +61,7 @@ protected:
         return forms::get<frmmainChinese>();
     }
 
-    // Picks a list entry with the keyboard: Home, then Down until it shows.
-    static void pick(QComboBox* box, const QString& text)
-    {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Home);
-        for (int i = 0; i < box->count() && box->currentText() != text; ++i)
-            QTest::keyClick(box, Qt::Key_Down);
-        ASSERT_EQ(box->currentText(), text);
-    }
+    static void pick(QComboBox* box, const QString& text) { screenchecks::pickByKeys(box, text); }
 
     static void type(QLineEdit* box, const QString& text)
     {

@@ -17,6 +17,7 @@
 #include "Forms.h"
 #include "QtDesktop.h"
 #include "RichTextBox.h"
+#include "ScreenChecks.h"
 #include "ShellFixture.h"
 #include "TabStrip.h"
 #include "Waits.h"
@@ -106,20 +107,6 @@ protected:
         QWidget* top = w->window();
         QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
         QCoreApplication::processEvents();
-    }
-
-    // The centre of a button (or, with SC_TitleBarLabel, of the caption) on
-    // a child window's title bar, as the window lays it out.
-    static QPoint titleBarPoint(QMdiSubWindow* sub, QStyle::SubControl control)
-    {
-        QStyleOptionTitleBar opt;
-        opt.initFrom(sub);
-        opt.subControls = QStyle::SC_All;
-        opt.titleBarFlags = sub->windowFlags();
-        opt.titleBarState = static_cast<int>(sub->windowState());
-        const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub);
-        opt.rect = QRect(0, 0, sub->width(), height);
-        return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, control, sub).center();
     }
 
     // Steps run one after another from the event loop, each in its own turn,
@@ -369,7 +356,7 @@ TEST_F(RealInput, AReportStaysModalWhileMaximisedRestoredAndMinimised)
                    sub = qobject_cast<QMdiSubWindow*>(report->frame());
                    ASSERT_NE(sub, nullptr);
                    // A double click on the title bar maximises.
-                   realDoubleClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarLabel));
+                   realDoubleClickAt(sub, screenchecks::titleBarPoint(sub, QStyle::SC_TitleBarLabel));
                    EXPECT_TRUE(sub->isMaximized());
                },
                [&] { refused("maximised"); },
@@ -384,16 +371,16 @@ TEST_F(RealInput, AReportStaysModalWhileMaximisedRestoredAndMinimised)
                },
                [&] { refused("restored"); },
                [&] {
-                   realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarMinButton));
+                   realClickAt(sub, screenchecks::titleBarPoint(sub, QStyle::SC_TitleBarMinButton));
                    EXPECT_TRUE(sub->isMinimized());
                },
                [&] { refused("minimised"); },
                [&] {
-                   realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarNormalButton));
+                   realClickAt(sub, screenchecks::titleBarPoint(sub, QStyle::SC_TitleBarNormalButton));
                    EXPECT_FALSE(sub->isMinimized());
                },
                [&] { refused("shown again"); },
-               [&] { realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton)); },
+               [&] { realClickAt(sub, screenchecks::titleBarPoint(sub, QStyle::SC_TitleBarCloseButton)); },
            }),
            over);
     QTest::mouseClick(result.cmdSave, Qt::LeftButton); // returns when the report is gone
@@ -428,7 +415,7 @@ TEST_F(RealInput, ClosingAModalReportHandsTheKeysBackToTheResultWindow)
         {"close box",
          [](frmSaveZodiac& r) {
              auto* sub = qobject_cast<QMdiSubWindow*>(r.frame());
-             realClickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton));
+             realClickAt(sub, screenchecks::titleBarPoint(sub, QStyle::SC_TitleBarCloseButton));
          }},
         {"Escape", [](frmSaveZodiac&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
         {"Ctrl+F4",

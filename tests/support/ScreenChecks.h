@@ -11,6 +11,8 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QMdiSubWindow>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
@@ -245,6 +247,29 @@ inline bool scrollBarUntilWhole(QWidget* w, QAbstractScrollArea* area, Qt::Orien
 inline bool scrollBarUntilWhole(QWidget* w, Qt::Orientation o, int clicks = 60)
 {
     return scrollBarUntilWhole(w, mdi().area, o, clicks);
+}
+
+// The centre of a button (or, with SC_TitleBarLabel, of the caption) on a
+// child window's title bar, as the window lays it out.
+inline QPoint titleBarPoint(QMdiSubWindow* sub, QStyle::SubControl control)
+{
+    QStyleOptionTitleBar opt;
+    opt.initFrom(sub);
+    opt.subControls = QStyle::SC_All;
+    opt.titleBarFlags = sub->windowFlags();
+    opt.titleBarState = static_cast<int>(sub->windowState());
+    opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
+    return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, control, sub).center();
+}
+
+// Picks a list entry with the keyboard: Home, then Down until it shows.
+inline void pickByKeys(QComboBox* box, const QString& text)
+{
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < box->count() && box->currentText() != text; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+    ASSERT_EQ(box->currentText(), text);
 }
 
 } // namespace screenchecks
