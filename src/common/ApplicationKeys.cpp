@@ -81,10 +81,24 @@ private:
     bool followHeldKey(QWidget* w, const QKeyEvent* e)
     {
         if (!e->isAutoRepeat()) {
-            if (e->type() != QEvent::KeyRelease)
-                held_ = {e->key(), windowOf(w)};
-            else if (e->key() == held_.key)
-                held_ = {};
+            if (e->type() == QEvent::KeyRelease) {
+                if (e->key() == held_.key) {
+                    released_ = {held_.key, e->timestamp(), held_.window};
+                    held_ = {};
+                }
+                return true;
+            }
+            // The X server sends a repeat as a release and a press of one
+            // time; when the press reaches the queue late, the pair passes
+            // for a new press. No hand lets go and presses again within the
+            // same millisecond.
+            if (e->timestamp() != 0 && e->key() == released_.key && e->timestamp() == released_.time &&
+                released_.window) {
+                held_ = {released_.key, released_.window};
+                return windowOf(w) == held_.window;
+            }
+            released_ = {};
+            held_ = {e->key(), windowOf(w)};
             return true;
         }
         return e->key() == held_.key && held_.window && windowOf(w) == held_.window;
@@ -128,6 +142,11 @@ private:
         int key = 0;
         QPointer<QWidget> window;
     } held_;
+    struct Released {
+        int key = 0;
+        quint64 time = 0;
+        QPointer<QWidget> window;
+    } released_;
 };
 
 } // namespace
