@@ -1,10 +1,10 @@
 #include "frmReport.h"
-#include "Desktop.h"
 
 #include "AstroContent.h"
 #include "frmMatch.h"
 
 #include "ControlLook.h"
+#include "Desktop.h"
 #include "ElidingLabel.h"
 #include "FramedGroupBox.h"
 #include "Forms.h"

@@ -1,9 +1,9 @@
 #include "frmSaveChinese.h"
-#include "Desktop.h"
 
 #include "VorlaineChineseCompatibility.h"
 
 #include "ClickLabel.h"
+#include "Desktop.h"
 #include "RichTextBox.h"
 #include "TwipsLayout.h"
 #include "modHelp.h"

@@ -1,11 +1,11 @@
 #include "frmchiness.h"
-#include "Desktop.h"
 
 #include "frmSaveChinese.h"
 #include "frmmainChinese.h"
 
 #include "ClickLabel.h"
 #include "ControlLook.h"
+#include "Desktop.h"
 #include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"

@@ -1,5 +1,4 @@
 #include "frmMainKundali.h"
-#include "Desktop.h"
 
 #include "frmTimeZone.h"
 #include "frmVedicResult.h"
@@ -10,6 +9,7 @@
 #include "Cp1252.h"
 #include "DateEntry.h"
 #include "DateLists.h"
+#include "Desktop.h"
 #include "Engine.h"
 #include "Forms.h"
 #include "HelpMenu.h"
@@ -39,7 +39,6 @@
 #include <optional>
 #include <utility>
 
-
 using namespace platform;
 namespace vc = modVedicCompatibility;
 
@@ -65,7 +64,6 @@ QFont msSansSerif()
     f.setBold(false); // set, or the person frame's bold caption font passes down
     return f;
 }
-
 
 std::string trimmedText(const QString& t)
 {
@@ -347,11 +345,6 @@ void frmMainKundali::Form_Load()
                          cboFHH, cboFMM, cboFSS})
         c->setCurrentIndex(0);
     txtMName->setFocus();
-}
-
-void frmMainKundali::Form_Unload()
-{
-    InputWindow::Form_Unload();
 }
 
 // ---- Validation ------------------------------------------------------------

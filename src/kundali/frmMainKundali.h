@@ -102,7 +102,6 @@ public:
     QAction* mnuAbout;
 
     void Form_Load() override;
-    void Form_Unload() override;
 
     void cmdCalculate_Click();
     void mnuCalculate_Click();

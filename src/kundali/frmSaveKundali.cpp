@@ -1,10 +1,10 @@
 #include "frmSaveKundali.h"
-#include "Desktop.h"
 
 #include "modVedicCompatibility.h"
 
 #include "ClickLabel.h"
 #include "Cp1252.h"
+#include "Desktop.h"
 #include "RichTextBox.h"
 #include "SafeWrite.h"
 #include "TwipsLayout.h"

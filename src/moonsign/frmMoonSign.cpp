@@ -1,5 +1,4 @@
 #include "frmMoonSign.h"
-#include "Desktop.h"
 
 #include "frmMainMoonSigncompatibility.h"
 #include "frmSaveMoonSign.h"
@@ -8,6 +7,7 @@
 
 #include "ClickLabel.h"
 #include "ControlLook.h"
+#include "Desktop.h"
 #include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"

@@ -1,9 +1,9 @@
 #include "frmSaveMoonSign.h"
-#include "Desktop.h"
 
 #include "frmMoonSign.h"
 
 #include "ClickLabel.h"
+#include "Desktop.h"
 #include "Forms.h"
 #include "RichTextBox.h"
 #include "TextBox.h"

@@ -1,10 +1,10 @@
 #include "frmAbout.h"
-#include "Desktop.h"
 
 #include "modHelp.h"
 
 #include "AppIcon.h"
 #include "ClickLabel.h"
+#include "Desktop.h"
 #include "TwipsLayout.h"
 #include "Twips.h"
 

@@ -1,10 +1,10 @@
 #include "frmSaveZodiac.h"
-#include "Desktop.h"
 
 #include "frmSunSign.h"
 #include "modSunSign.h"
 
 #include "ClickLabel.h"
+#include "Desktop.h"
 #include "Forms.h"
 #include "LineBox.h"
 #include "QBColor.h"

@@ -1,5 +1,4 @@
 #include "frmSunSign.h"
-#include "Desktop.h"
 
 #include "frmMainZodiac.h"
 #include "frmSaveZodiac.h"
@@ -7,6 +6,7 @@
 
 #include "ClickLabel.h"
 #include "ControlLook.h"
+#include "Desktop.h"
 #include "FramedGroupBox.h"
 #include "Forms.h"
 #include "HelpMenu.h"
