@@ -9,8 +9,6 @@ namespace keyfilter {
 
 namespace {
 
-constexpr const char* FilteredProperty = "keyFilter";
-
 bool accepted(char16_t c, Accepts accepts)
 {
     if (c == 8 || c == 127)
@@ -41,7 +39,6 @@ public:
     Filter(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused)
         : QObject(box), box_(box), accepts_(accepts), refused_(std::move(refused))
     {
-        box->setProperty(FilteredProperty, true);
         box->installEventFilter(this);
     }
 
@@ -76,11 +73,12 @@ private:
             refuse(e);
             return true;
         }
-        // With Alt or Meta the key was meant as a command; one that no
-        // shortcut took would type its character all the same. Only the
-        // editing codes go through.
-        const bool command = mods & (Qt::AltModifier | Qt::MetaModifier);
-        if (command ? allEditing(text) : allAccepted(text, accepts_))
+        // With Alt or Meta the key was meant as a command, not typing: one
+        // that no shortcut took types nothing and is no refused character.
+        // Only the editing codes go through (Alt+Backspace undoes).
+        if (mods & (Qt::AltModifier | Qt::MetaModifier))
+            return !allEditing(text);
+        if (allAccepted(text, accepts_))
             return false;
         refuse(e);
         return true;
@@ -122,11 +120,6 @@ private:
 void install(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused)
 {
     new Filter(box, accepts, std::move(refused));
-}
-
-bool isFiltered(const QWidget* box)
-{
-    return box && box->property(FilteredProperty).toBool();
 }
 
 } // namespace keyfilter

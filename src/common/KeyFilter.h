@@ -23,10 +23,8 @@ enum class Accepts { Letters, Digits };
 // letter types its control code (Ctrl+V is 22), which is judged like any
 // other character and so refused: the box's own Ctrl editing keys (copy,
 // paste, undo, select all) do nothing in a filtered box. Shift+Insert and
-// the context menu still paste.
+// the context menu still paste. A key held with Alt or Meta that no shortcut
+// took is a command, not typing: it types nothing and is not refused.
 void install(QLineEdit* box, Accepts accepts, std::function<void(QLineEdit*)> refused);
-
-// Whether box has a filter, which then judges every key typed into it.
-bool isFiltered(const QWidget* box);
 
 } // namespace keyfilter

@@ -1,16 +1,24 @@
-// A key held down: the window system sends its press, then repeats (each a
-// release and a press marked as repeats) until the key comes up. The repeats
-// act only in the window the key went down in.
+// A key held down: the window system sends its press, then repeats until the
+// key comes up: each a release and a press marked as repeats, the same
+// unmarked where the press reached the program late, or, where the program
+// asked for it, presses only, none marked. The repeats act only in the
+// window the key went down in.
 #include "MDI.h"
 #include "frmAbout.h"
 #include "frmMainKundali.h"
+#include "frmTimeZone.h"
+#include "frmVedicResult.h"
 
 #include "Forms.h"
+#include "KundaliMatchSteps.h"
 #include "QtDesktop.h"
 #include "ShellFixture.h"
+#include "TestWindow.h"
+#include "ClickLabel.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -18,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -70,6 +79,79 @@ void repeat(Qt::Key key, const QString& text, int times = Repeats)
 }
 
 const QString Enter = QStringLiteral("\r");
+
+// Key events as the X server's own reach the program: with the key's scan
+// code and the server's time, a press offered to the shortcuts first.
+struct NativeKey {
+    Qt::Key key;
+    QString text;
+    quint32 scanCode;
+};
+const NativeKey NativeEnter{Qt::Key_Return, Enter, 36};
+const NativeKey NativeSpace{Qt::Key_Space, QStringLiteral(" "), 65};
+const NativeKey NativeOne{Qt::Key_1, QStringLiteral("1"), 10};
+const NativeKey NativeA{Qt::Key_A, QStringLiteral("a"), 38};
+
+quint64 serverTime = 5000000;
+
+void sendNative(QWidget* to, QEvent::Type type, const NativeKey& k, quint64 time, bool marked = false)
+{
+    if (!to)
+        return;
+    QKeyEvent e(type, k.key, Qt::NoModifier, k.scanCode, 0, 0, k.text, marked);
+    e.setTimestamp(time);
+    QApplication::sendEvent(to, &e);
+}
+
+void nativePress(QWidget* to, const NativeKey& k, quint64 time, bool marked = false)
+{
+    sendNative(to, QEvent::ShortcutOverride, k, time, marked);
+    sendNative(to, QEvent::KeyPress, k, time, marked);
+}
+
+// How the server sends the repeats of a held key.
+enum class Sent {
+    PressesOnly,  // asked for: a press for each, none marked
+    LatePairs,    // a release and a press of one time, neither marked
+    MarkedPairs,  // a release and a press, both marked
+};
+
+const char* name(Sent r)
+{
+    switch (r) {
+    case Sent::PressesOnly:
+        return "presses only";
+    case Sent::LatePairs:
+        return "unmarked pairs";
+    case Sent::MarkedPairs:
+        return "marked pairs";
+    }
+    return "";
+}
+
+// The repeats of a key held for a while, each sent where the keys go then.
+void nativeRepeats(const NativeKey& k, Sent how, int times = Repeats)
+{
+    serverTime += 250;
+    for (int i = 0; i < times; ++i, serverTime += 33) {
+        if (how != Sent::PressesOnly)
+            sendNative(keyTarget(), QEvent::KeyRelease, k, serverTime, how == Sent::MarkedPairs);
+        nativePress(keyTarget(), k, serverTime, how == Sent::MarkedPairs);
+        QCoreApplication::processEvents();
+    }
+}
+
+void nativeFirstPress(QWidget* to, const NativeKey& k)
+{
+    serverTime += 1000;
+    nativePress(to, k, serverTime);
+}
+
+void nativeRelease(const NativeKey& k)
+{
+    serverTime += 20;
+    sendNative(keyTarget(), QEvent::KeyRelease, k, serverTime);
+}
 
 class HeldKeys : public ShellFixture {
 protected:
@@ -273,4 +355,145 @@ TEST_F(HeldKeys, AReleaseAndAPressOfOneTimeAreARepeat)
     stamped(w.txtMName, QEvent::KeyRelease, 2550);
     ASSERT_EQ(desk.messages.size(), 1u);
     EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Only Characters"));
+}
+
+// Presses only, none marked: a press of a key that is still down is a
+// repeat. A held letter types on, a refused key says its message once, and
+// a held Space clicks its button once, on the release.
+TEST_F(HeldKeys, APressOfAKeyStillDownIsARepeat)
+{
+    frmMainKundali& w = *input;
+    struct Case {
+        QWidget* target;
+        NativeKey key;
+        QString after; // the box's text
+        int messagesHeld, messagesAfter;
+    };
+    const Case cases[] = {
+        {w.txtMName, NativeA, QStringLiteral("aaaa"), 0, 0},
+        {w.txtMName, NativeOne, QString(), 1, 1},
+        {w.cmdCalculate, NativeSpace, QString(), 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key.text.toStdString() + " on " + c.target->objectName().toStdString());
+        desk.messages.clear();
+        w.txtMName->clear();
+        c.target->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), c.target);
+        nativeFirstPress(c.target, c.key);
+        nativeRepeats(c.key, Sent::PressesOnly, 3);
+        EXPECT_EQ(int(desk.messages.size()), c.messagesHeld);
+        nativeRelease(c.key);
+        EXPECT_EQ(int(desk.messages.size()), c.messagesAfter);
+        EXPECT_EQ(w.txtMName->text(), c.after);
+    }
+    // Pressed anew, the refused key says its message again.
+    desk.messages.clear();
+    w.txtMName->setFocus();
+    nativeFirstPress(w.txtMName, NativeOne);
+    nativeRelease(NativeOne);
+    EXPECT_EQ(desk.messages.size(), 1u);
+}
+
+// Enter held on Match Kundali, the repeats coming as presses only: the
+// message box its first press opened gets none of them and stays open until
+// Enter is pressed anew.
+TEST_F(HeldKeys, EnterHeldAsPressesOnlyLeavesTheMessageItOpenedOpen)
+{
+    frmMainKundali& w = *input;
+    w.cmdCalculate->setFocus();
+    forms::setModalLoops(true);
+    platform::QtDesktop real;
+    bool boxHadTheKeys = false, openAfterRepeats = false, openAfterRelease = false, freshPressAnswered = false;
+    int shown = 0;
+    desk.onMessage = [&](const FakeDesktop::Message& m) {
+        if (++shown == 1)
+            QTimer::singleShot(0, [&] {
+                QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                boxHadTheKeys = hasTheKeys(box);
+                nativeRepeats(NativeEnter, Sent::PressesOnly);
+                openAfterRepeats = box && box->isVisible();
+                nativeRelease(NativeEnter);
+                openAfterRelease = box && box->isVisible();
+                if (box)
+                    freshPress(Qt::Key_Return, Enter);
+                freshPressAnswered = !box || !box->isVisible();
+                if (box && box->isVisible())
+                    box->reject();
+            });
+        real.MsgBox(m.text, m.buttons, m.icon, {});
+    };
+    nativeFirstPress(w.cmdCalculate, NativeEnter); // returns when the box is gone
+    desk.onMessage = nullptr;
+
+    EXPECT_TRUE(boxHadTheKeys);
+    EXPECT_TRUE(openAfterRepeats);
+    EXPECT_TRUE(openAfterRelease);
+    EXPECT_TRUE(freshPressAnswered);
+    ASSERT_EQ(desk.messages.size(), 1u);
+    EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name"));
+}
+
+// Enter held where its first press closes the window it went down in: the
+// time-zone picker (its Quit answers Enter) and the Kundali result's Back.
+// However the server sends the repeats, the window that has the keys next
+// gets none of them, nor the release.
+TEST_F(HeldKeys, EnterHeldOnAWindowItClosesActsNowhereElse)
+{
+    struct Way {
+        const char* name;
+        std::function<void(frmMainKundali&)> closeWithEnter; // returns once the window is gone
+    };
+    const Way ways[] = {
+        {"the picker's Quit",
+         [](frmMainKundali& w) {
+             w.txtMName->setFocus();
+             forms::setModalLoops(true);
+             QTimer::singleShot(0, [] {
+                 if (!forms::isLoaded<frmTimeZone>())
+                     return;
+                 frmTimeZone& picker = forms::get<frmTimeZone>();
+                 if (!hasTheKeys(&picker))
+                     return;
+                 QTest::keyClick(picker.lstTimeZone, Qt::Key_Down);
+                 QTest::keyClick(picker.lstTimeZone, Qt::Key_Down);
+                 // Goes down here and stays down: Quit closes the picker.
+                 QTest::keyPress(picker.lstTimeZone, Qt::Key_Return);
+             });
+             QTest::mouseClick(w.lblMTZHelp, Qt::LeftButton);
+             forms::setModalLoops(false);
+             EXPECT_FALSE(forms::isLoaded<frmTimeZone>());
+         }},
+        {"the result's Back",
+         [](frmMainKundali&) {
+             frmVedicResult& r = FillKundaliMatch("Aries", "Leo", "Ashwini", "Magha");
+             forms::unload<frmMainKundali>();
+             r.Show();
+             r.cmdBack->setFocus();
+             ASSERT_EQ(QApplication::focusWidget(), r.cmdBack);
+             QTest::keyPress(r.cmdBack, Qt::Key_Return);
+             EXPECT_FALSE(forms::isLoaded<frmVedicResult>());
+         }},
+    };
+    for (const Way& way : ways) {
+        for (Sent how : {Sent::PressesOnly, Sent::LatePairs, Sent::MarkedPairs}) {
+            SCOPED_TRACE(std::string(way.name) + ", " + name(how));
+            desk.messages.clear();
+            way.closeWithEnter(forms::get<frmMainKundali>());
+            frmMainKundali& w = forms::get<frmMainKundali>();
+            // The keys are in the name box, which refuses Enter with a
+            // message.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w.txtMName; }));
+            nativeRepeats(NativeEnter, how);
+            nativeRelease(NativeEnter);
+            EXPECT_TRUE(desk.messages.empty()) << desk.messages.front().text.toStdString();
+            EXPECT_FALSE(forms::isLoaded<frmTimeZone>());
+            EXPECT_FALSE(forms::isLoaded<frmVedicResult>());
+            // Pressed anew, Enter acts again where the keys are.
+            freshPress(Qt::Key_Return, Enter);
+            EXPECT_EQ(desk.messages.size(), 1u);
+        }
+    }
 }
