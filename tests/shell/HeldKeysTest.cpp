@@ -61,11 +61,12 @@ void release(QWidget* to, Qt::Key key, const QString& text)
     send(to, false, key, text, false);
 }
 
-// A key pressed and let go at once where the keys go.
+// A key pressed and let go at once where the keys go; where the press closed
+// the last window that had them, the release goes to the main window.
 void freshPress(Qt::Key key, const QString& text)
 {
     press(keyTarget(), key, text);
-    release(keyTarget(), key, text);
+    release(keyTarget() ? keyTarget() : &mdi(), key, text);
 }
 
 // The repeats of a key held for a while, each sent where the keys go then.
@@ -180,47 +181,55 @@ protected:
 
 } // namespace
 
+// Enter held on Match Kundali: the message box its first press opened gets
+// none of the repeats, however the server sends them, nor the release, and
+// stays open until Enter is pressed anew.
 TEST_F(HeldKeys, EnterHeldOnMatchKundaliShowsOneMessageThatTheRepeatsLeaveOpen)
 {
     frmMainKundali& w = *input;
-    w.cmdCalculate->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), w.cmdCalculate);
-    forms::setModalLoops(true);
-
     // The messages show as the real desktop's boxes.
     platform::QtDesktop real;
-    bool boxHadTheKeys = false, openAfterRepeats = false, freshPressAnswered = false;
-    int shown = 0;
-    desk.onMessage = [&](const FakeDesktop::Message& m) {
-        if (++shown == 1)
-            QTimer::singleShot(0, [&] {
-                QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                boxHadTheKeys = hasTheKeys(box);
-                repeat(Qt::Key_Return, Enter);
-                openAfterRepeats = box && box->isVisible();
-                release(keyTarget(), Qt::Key_Return, Enter);
-                // Pressed anew, Enter answers the box at once.
-                if (box)
-                    freshPress(Qt::Key_Return, Enter);
-                freshPressAnswered = !box || !box->isVisible();
-                if (box && box->isVisible())
-                    box->reject();
-            });
-        real.MsgBox(m.text, m.buttons, m.icon, {});
-    };
-    press(w.cmdCalculate, Qt::Key_Return, Enter); // returns when the box is gone
-    desk.onMessage = nullptr;
+    for (Sent how : {Sent::MarkedPairs, Sent::LatePairs, Sent::PressesOnly}) {
+        SCOPED_TRACE(name(how));
+        desk.messages.clear();
+        w.cmdCalculate->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), w.cmdCalculate);
+        forms::setModalLoops(true);
+        bool boxHadTheKeys = false, openAfterRepeats = false, openAfterRelease = false, freshPressAnswered = false;
+        desk.onMessage = [&](const FakeDesktop::Message& m) {
+            if (desk.messages.size() == 1)
+                QTimer::singleShot(0, [&] {
+                    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!box)
+                        return;
+                    boxHadTheKeys = hasTheKeys(box);
+                    nativeRepeats(NativeEnter, how);
+                    openAfterRepeats = box && box->isVisible();
+                    nativeRelease(NativeEnter);
+                    openAfterRelease = box && box->isVisible();
+                    // Pressed anew, Enter answers the box at once.
+                    if (box)
+                        freshPress(Qt::Key_Return, Enter);
+                    freshPressAnswered = !box || !box->isVisible();
+                    if (box && box->isVisible())
+                        box->reject();
+                });
+            real.MsgBox(m.text, m.buttons, m.icon, {});
+        };
+        nativeFirstPress(w.cmdCalculate, NativeEnter); // returns when the box is gone
+        desk.onMessage = nullptr;
+        forms::setModalLoops(false);
 
-    EXPECT_TRUE(boxHadTheKeys);
-    EXPECT_TRUE(openAfterRepeats);
-    EXPECT_TRUE(freshPressAnswered);
-    ASSERT_EQ(desk.messages.size(), 1u);
-    EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name"));
-    // The window system hands the keys back a moment later.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w.txtMName; }));
-    EXPECT_TRUE(w.txtMName->text().isEmpty());
+        EXPECT_TRUE(boxHadTheKeys);
+        EXPECT_TRUE(openAfterRepeats);
+        EXPECT_TRUE(openAfterRelease);
+        EXPECT_TRUE(freshPressAnswered);
+        ASSERT_EQ(desk.messages.size(), 1u);
+        EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name"));
+        // The window system hands the keys back a moment later.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w.txtMName; }));
+        EXPECT_TRUE(w.txtMName->text().isEmpty());
+    }
 }
 
 TEST_F(HeldKeys, EnterHeldOnAboutSoftwareLeavesTheAboutBoxOpen)
@@ -393,47 +402,6 @@ TEST_F(HeldKeys, APressOfAKeyStillDownIsARepeat)
     nativeFirstPress(w.txtMName, NativeOne);
     nativeRelease(NativeOne);
     EXPECT_EQ(desk.messages.size(), 1u);
-}
-
-// Enter held on Match Kundali, the repeats coming as presses only: the
-// message box its first press opened gets none of them and stays open until
-// Enter is pressed anew.
-TEST_F(HeldKeys, EnterHeldAsPressesOnlyLeavesTheMessageItOpenedOpen)
-{
-    frmMainKundali& w = *input;
-    w.cmdCalculate->setFocus();
-    forms::setModalLoops(true);
-    platform::QtDesktop real;
-    bool boxHadTheKeys = false, openAfterRepeats = false, openAfterRelease = false, freshPressAnswered = false;
-    int shown = 0;
-    desk.onMessage = [&](const FakeDesktop::Message& m) {
-        if (++shown == 1)
-            QTimer::singleShot(0, [&] {
-                QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                boxHadTheKeys = hasTheKeys(box);
-                nativeRepeats(NativeEnter, Sent::PressesOnly);
-                openAfterRepeats = box && box->isVisible();
-                nativeRelease(NativeEnter);
-                openAfterRelease = box && box->isVisible();
-                if (box)
-                    freshPress(Qt::Key_Return, Enter);
-                freshPressAnswered = !box || !box->isVisible();
-                if (box && box->isVisible())
-                    box->reject();
-            });
-        real.MsgBox(m.text, m.buttons, m.icon, {});
-    };
-    nativeFirstPress(w.cmdCalculate, NativeEnter); // returns when the box is gone
-    desk.onMessage = nullptr;
-
-    EXPECT_TRUE(boxHadTheKeys);
-    EXPECT_TRUE(openAfterRepeats);
-    EXPECT_TRUE(openAfterRelease);
-    EXPECT_TRUE(freshPressAnswered);
-    ASSERT_EQ(desk.messages.size(), 1u);
-    EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name"));
 }
 
 // Enter held where its first press closes the window it went down in: the
