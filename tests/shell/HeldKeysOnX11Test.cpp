@@ -187,3 +187,39 @@ TEST_F(HeldKeysOnX11, SpaceHeldOnAButtonOpensOneMessageThatStaysOpen)
     ASSERT_EQ(desk.messages.size(), 1u);
     EXPECT_EQ(desk.messages[0].text, QStringLiteral("Please Enter Your Name"));
 }
+
+// A key let go while no window of the program had the keys (another
+// program took them, say a web page the key opened) is up once the program
+// has them back: pressed again, it is a fresh press, and the name box says
+// its message again.
+TEST_F(HeldKeysOnX11, AKeyLetGoWhileAnotherHadTheKeysIsPressedAnewAfter)
+{
+    QLineEdit* name = input->txtMName;
+    ASSERT_TRUE(focusOn(name));
+    const xcb_keycode_t one = keyCodeOf('1');
+    ASSERT_NE(one, 0);
+    KeyWatch watch(name, one);
+    fakeKey(XCB_KEY_PRESS, one);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.presses >= 3; }));
+    EXPECT_EQ(desk.messages.size(), 1u);
+
+    // The keys go nowhere, and the key comes up there.
+    xcb_connection_t* c = connection();
+    xcb_set_input_focus(c, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() != Qt::ApplicationActive; }));
+    const int pressesBefore = watch.presses;
+    fakeKey(XCB_KEY_RELEASE, one);
+    ASSERT_TRUE(serverEventsHandled());
+    EXPECT_EQ(watch.releases, 0);
+
+    ASSERT_TRUE(showActiveMainWindow());
+    ASSERT_TRUE(focusOn(name));
+    fakeKey(XCB_KEY_PRESS, one);
+    fakeKey(XCB_KEY_RELEASE, one);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.releases == 1; }));
+    EXPECT_EQ(watch.presses, pressesBefore + 1);
+    ASSERT_EQ(desk.messages.size(), 2u);
+    EXPECT_EQ(desk.messages[1].text, frmMainKundali::OnlyCharactersMessage);
+    EXPECT_TRUE(name->text().isEmpty());
+}
