@@ -109,7 +109,7 @@ Form::Form(const char* formName, Kind kind)
             // The focus a state change moves on while the frame is hidden
             // is not the user's.
             connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-                if (now && now->isVisible() && sub_ && sub_->isVisible() && isAncestorOf(now))
+                if (now && now->isVisible() && isVisible() && isAncestorOf(now))
                     lastFocus_ = now;
             });
             connect(sub_, &QMdiSubWindow::windowStateChanged, this,
@@ -211,8 +211,9 @@ void Form::applyGeometry()
 
 bool Form::eventFilter(QObject* watched, QEvent* e)
 {
-    // Sent before the frame acts on its new state.
-    if (watched == sub_ && e->type() == QEvent::WindowStateChange && !reframing_)
+    // Sent before the frame acts on its new state. (The frame is looked at
+    // only then: it also sends events while it is being destroyed.)
+    if (e->type() == QEvent::WindowStateChange && watched == sub_ && !reframing_)
         noteBeforeStateChange(static_cast<QWindowStateChangeEvent*>(e)->oldState());
     return QWidget::eventFilter(watched, e);
 }
