@@ -24,8 +24,10 @@
 #include <QShortcut>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
+#include <utility>
 
 using platform::pixelsToTwipsX;
 using platform::pixelsToTwipsY;
@@ -66,6 +68,24 @@ QWidget* mainWindow()
     return area ? area->window() : nullptr;
 }
 
+// Makes the window a modal one was opened over active again and gives it the
+// view it was seen at. The area counts its scroll range from the active
+// window where that one is maximised, hidden or not, so the opener goes first;
+// one the modal wait still holds disabled cannot be made active yet.
+void giveViewBack(QMdiSubWindow* opener, QPoint view)
+{
+    QMdiArea* area = opener ? opener->mdiArea() : nullptr;
+    if (!area || !opener->isVisible() || !opener->isEnabled())
+        return;
+    area->setActiveSubWindow(opener);
+    area->horizontalScrollBar()->setValue(view.x());
+    area->verticalScrollBar()->setValue(view.y());
+}
+
+// The window Show() is bringing up: a maximised window the area restores to
+// make way for it leaves the view to it.
+const Form* comingUp = nullptr;
+
 } // namespace
 
 void InstallWindowRules()
@@ -85,6 +105,13 @@ Form::Form(const char* formName, Kind kind)
             sub_ = area->addSubWindow(this);
             sub_->setAttribute(Qt::WA_DeleteOnClose, false);
             sub_->hide();
+            sub_->installEventFilter(this);
+            // The focus a state change moves on while the frame is hidden
+            // is not the user's.
+            connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+                if (now && now->isVisible() && isVisible() && isAncestorOf(now))
+                    lastFocus_ = now;
+            });
             connect(sub_, &QMdiSubWindow::windowStateChanged, this,
                     [this](Qt::WindowStates old, Qt::WindowStates now) { keepViewAcross(old, now); });
         }
@@ -182,33 +209,67 @@ void Form::applyGeometry()
     }
 }
 
-// The document area scrolls by moving its windows; a frame that is maximised
-// or restored takes a place of its own choosing, which the scroll values know
-// nothing of. Maximised, the frame counts from the start of the area; restored,
-// it goes back to where it was, and the area to what it showed then, so no
-// scroll value points at empty space.
+bool Form::eventFilter(QObject* watched, QEvent* e)
+{
+    // Sent before the frame acts on its new state. (The frame is looked at
+    // only then: it also sends events while it is being destroyed.)
+    if (e->type() == QEvent::WindowStateChange && watched == sub_ && !reframing_)
+        noteBeforeStateChange(static_cast<QWindowStateChangeEvent*>(e)->oldState());
+    return QWidget::eventFilter(watched, e);
+}
+
+// Taken while the frame still lies where the user saw it: the first of the
+// changes a maximise passes through.
+void Form::noteBeforeStateChange(Qt::WindowStates old)
+{
+    QMdiArea* area = sub_->mdiArea();
+    if (area && !maximisedFromPlace_ && sub_->isVisible() && !(old & (Qt::WindowMaximized | Qt::WindowMinimized)) &&
+        sub_->isMaximized()) {
+        viewBeforeMaximised_ = QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+        placeBeforeMaximised_ = sub_->pos();
+        maximisedFromPlace_ = true;
+    }
+}
+
+// The document area scrolls by moving its windows. A frame that is maximised
+// takes the start of the area, counted from where the area is scrolled to:
+// the view goes to that start, so the frame fills the area from its top.
+// Restored, the frame goes back to its place as if the view had never moved,
+// which the scroll since then knows nothing of; it is put there as the view
+// stands now, and then the view goes back to what it showed before the
+// maximise, which takes every window to where it was.
 void Form::keepViewAcross(Qt::WindowStates old, Qt::WindowStates now)
 {
     QMdiArea* area = sub_ ? sub_->mdiArea() : nullptr;
-    const bool was = old & Qt::WindowMaximized, is = now & Qt::WindowMaximized;
-    if (reframing_ || !area || was == is)
+    if (reframing_ || !area)
         return;
-    QScrollBar* h = area->horizontalScrollBar();
-    QScrollBar* v = area->verticalScrollBar();
-    const QPoint scrolled(h->value(), v->value());
-    const QRect g = sub_->geometry();
-    if (is) {
-        viewBeforeMaximised_ = scrolled;
-        h->setValue(0);
-        v->setValue(0);
-        sub_->setGeometry(g);
+    const bool restored = !sub_->isMaximized() && !sub_->isMinimized();
+    if (comingUp && comingUp != this) {
+        maximisedFromPlace_ = maximisedFromPlace_ && !restored;
         return;
     }
-    // Put the frame where it lies at the present scroll values, then scroll
-    // back, which brings it and every other window to where they were.
-    sub_->setGeometry(g.translated(viewBeforeMaximised_ - scrolled));
-    h->setValue(viewBeforeMaximised_.x());
-    v->setValue(viewBeforeMaximised_.y());
+    const bool was = old & Qt::WindowMaximized, is = now & Qt::WindowMaximized;
+    QScrollBar* h = area->horizontalScrollBar();
+    QScrollBar* v = area->verticalScrollBar();
+    if (is && !was) {
+        h->setValue(0);
+        v->setValue(0);
+    } else if (was && !is && restored && maximisedFromPlace_) {
+        const QPoint scrolled(h->value(), v->value());
+        sub_->move(placeBeforeMaximised_ + viewBeforeMaximised_ - scrolled);
+        h->setValue(viewBeforeMaximised_.x());
+        v->setValue(viewBeforeMaximised_.y());
+    }
+    maximisedFromPlace_ = maximisedFromPlace_ && !restored;
+    // The frame hides itself while it changes state, which hands the focus
+    // on to the next control, and only a maximise gives it back. Given back
+    // here, it selects nothing: a line box selects its text only when a key
+    // brings the focus.
+    QWidget* focus = lastFocus_;
+    QWidget* holder = QApplication::focusWidget();
+    if (focus && focus != holder && !sub_->isMinimized() && focus->isVisible() && focus->isEnabled() &&
+        (!holder || holder == sub_ || isAncestorOf(holder)))
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 namespace {
@@ -351,10 +412,23 @@ void Form::Show()
     fitToRoom();
     applyGeometry();
     if (sub_) {
+        const Form* before = std::exchange(comingUp, this);
+        // Over a maximised window a modal one opens maximised too, and the
+        // window under it stays as it is, to be found so when it is gone.
+        QMdiArea* area = sub_->mdiArea();
+        const bool overMaximised = area && modal_ && opener_ && opener_->isMaximized() && sub_->isHidden();
+        const bool keepMaximised = area && area->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+        if (overMaximised)
+            area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
         sub_->show();
         sub_->raise();
-        if (QMdiArea* area = sub_->mdiArea())
+        if (area)
             area->setActiveSubWindow(sub_);
+        if (overMaximised) {
+            area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keepMaximised);
+            sub_->showMaximized();
+        }
+        comingUp = before;
     }
     const bool placing = kind_ == Kind::Dialog && !isVisible();
     const QMargins estimate = windowFrame(this);
@@ -388,6 +462,9 @@ void Form::ShowModal()
     Show();
     if (!forms::modalLoops())
         return;
+    // Kept here: the window is gone when the wait ends.
+    const QPointer<QMdiSubWindow> viewOwner = opener_;
+    const QPoint openerView = openerView_;
 
     // A child window cannot be modal to its own main window in Qt's sense:
     // everything else of the main window is disabled until it is gone.
@@ -429,8 +506,11 @@ void Form::ShowModal()
     if (self)
         self->modal_ = false;
 
-    // Back to the window that opened this one, its menus and its focus.
-    if (openerChild && openerChild->isVisible())
+    // Back to the window that opened this one, its view, its menus and its
+    // focus.
+    if (viewOwner)
+        giveViewBack(viewOwner, openerView);
+    else if (openerChild && openerChild->isVisible())
         if (QMdiArea* area = openerChild->mdiArea())
             area->setActiveSubWindow(openerChild);
     opener.handBack();
@@ -442,11 +522,8 @@ void Form::Hide()
     if (sub_)
         sub_->hide();
     hide();
-    if (opener_ && opener_ != sub_ && opener_->isVisible() && !opener_->isMaximized())
-        if (QMdiArea* area = opener_->mdiArea()) {
-            area->horizontalScrollBar()->setValue(openerView_.x());
-            area->verticalScrollBar()->setValue(openerView_.y());
-        }
+    if (opener_ != sub_)
+        giveViewBack(opener_, openerView_);
     opener_.clear();
     forms::menusChanged();
     emit hiddenByProgram();

@@ -72,6 +72,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     // A top-level dialog has no minimise box: where the window manager
     // draws one anyway, it brings the dialog straight back.
     void changeEvent(QEvent* e) override;
@@ -90,6 +91,7 @@ private:
     void fitToRoom();
     void placeDialog(const QMargins& frame);
     void placeOnceFramed(QMargins guessed, int triesLeft);
+    void noteBeforeStateChange(Qt::WindowStates old);
     void keepViewAcross(Qt::WindowStates old, Qt::WindowStates now);
 
     std::string name_;
@@ -99,7 +101,10 @@ private:
     bool modal_ = false;
     bool placed_ = false; // Left or Top set by the window itself
     bool reframing_ = false; // applyGeometry passes through the restored state
-    QPoint viewBeforeMaximised_; // the document area's scroll values
+    QPoint viewBeforeMaximised_;  // the document area's scroll values
+    QPoint placeBeforeMaximised_; // the frame's place in the area's view
+    bool maximisedFromPlace_ = false; // the two above were taken
+    QPointer<QWidget> lastFocus_; // the control the user last had the focus in
     QPointer<QMdiSubWindow> opener_; // the window a modal one was opened over
     QPoint openerView_;              // and the scroll values it was seen at
     QList<QMenu*> menus_;

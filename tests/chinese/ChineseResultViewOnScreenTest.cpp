@@ -72,31 +72,6 @@ protected:
         return forms::get<frmchiness>();
     }
 
-    // A click where the pointer has come to rest first, so the frame knows
-    // which of its title-bar buttons is under it.
-    static void clickAt(QWidget* w, QPoint at)
-    {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-        QWidget* top = w->window();
-        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
-        settle();
-    }
-
-    // The restore box among a maximised child's buttons in the menu bar.
-    static void clickRestoreBox()
-    {
-        QWidget* buttons = mdi().menuBar()->cornerWidget(Qt::TopRightCorner);
-        ASSERT_NE(buttons, nullptr);
-        QStyleOptionComplex opt;
-        opt.initFrom(buttons);
-        opt.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
-        const QRect box = buttons->style()->subControlRect(QStyle::CC_MdiControls, &opt, QStyle::SC_MdiNormalButton,
-                                                           buttons);
-        clickAt(buttons, box.isEmpty() ? buttons->rect().center() : box.center());
-    }
-
     // The bottom of the lowest window in the area, in viewport pixels.
     static int lowestBottom()
     {
@@ -126,13 +101,13 @@ TEST_F(ChineseResultViewOnScreen, MaximisedScrolledAndRestoredTheWindowIsBackInI
         ASSERT_EQ(bar->value(), 0);
         const QPoint place = sub->pos();
 
-        clickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarMaxButton));
+        restingClick(sub, titleBarPoint(sub, QStyle::SC_TitleBarMaxButton));
         ASSERT_TRUE(sub->isMaximized());
         ASSERT_TRUE(wheelUntilWhole(r.cmdBack));
         if (sub->height() > area->viewport()->height()) {
             EXPECT_GT(bar->value(), 0) << "the wheel did not scroll the maximised window";
         }
-        clickRestoreBox();
+        clickMenuBarBox(QStyle::SC_MdiNormalButton);
         ASSERT_FALSE(sub->isMaximized());
 
         // What the area showed before the maximise, the handle at the top.
@@ -168,7 +143,7 @@ TEST_F(ChineseResultViewOnScreen, AClosedReportGivesBackTheScrolledResult)
         std::function<void(QMdiSubWindow*)> close;
     };
     const Way ways[] = {
-        {"close box", [](QMdiSubWindow* sub) { clickAt(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton)); }},
+        {"close box", [](QMdiSubWindow* sub) { restingClick(sub, titleBarPoint(sub, QStyle::SC_TitleBarCloseButton)); }},
         {"Escape", [](QMdiSubWindow*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
     };
     for (const Way& way : ways) {

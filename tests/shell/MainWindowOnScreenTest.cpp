@@ -106,21 +106,6 @@ void expectHandleFollows(QScrollBar* bar, const QWidget* window, const std::stri
         << state << ": content scrolled by " << offset(bar, window) << " of " << content - shown;
 }
 
-// Drags the handle by the given number of pixels along the bar with the
-// mouse, from its middle.
-void dragHandle(QScrollBar* bar, int by)
-{
-    const Stretch h = drawnHandle(bar);
-    const int middle = (h.first + h.last) / 2;
-    const QPoint from = isVertical(bar) ? QPoint(bar->width() / 2, middle) : QPoint(middle, bar->height() / 2);
-    const QPoint to = from + (isVertical(bar) ? QPoint(0, by) : QPoint(by, 0));
-    QTest::mousePress(bar, Qt::LeftButton, {}, from);
-    QTest::mouseMove(bar, (from + to) / 2);
-    QTest::mouseMove(bar, to);
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
-    settle();
-}
-
 // A click on the bar at the given distance from its far (true) or near end.
 void clickBar(QScrollBar* bar, bool farEnd, int fromEnd)
 {

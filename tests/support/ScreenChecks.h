@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QImage>
@@ -260,6 +262,47 @@ inline QPoint titleBarPoint(QMdiSubWindow* sub, QStyle::SubControl control)
     opt.titleBarState = static_cast<int>(sub->windowState());
     opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
     return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, control, sub).center();
+}
+
+// A click where the pointer has come to rest first, so a frame knows which
+// of its title-bar buttons is under it.
+inline void restingClick(QWidget* w, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    QWidget* top = w->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, at));
+    settle();
+}
+
+// One of the buttons a maximised child has at the right of the menu bar
+// (SC_MdiMinButton, SC_MdiNormalButton or SC_MdiCloseButton), clicked.
+inline void clickMenuBarBox(QStyle::SubControl box)
+{
+    QWidget* buttons = mdi().menuBar()->cornerWidget(Qt::TopRightCorner);
+    ASSERT_NE(buttons, nullptr) << "no maximised child's buttons in the menu bar";
+    QStyleOptionComplex opt;
+    opt.initFrom(buttons);
+    opt.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
+    const QRect r = buttons->style()->subControlRect(QStyle::CC_MdiControls, &opt, box, buttons);
+    restingClick(buttons, r.isEmpty() ? buttons->rect().center() : r.center());
+}
+
+// Drags a bar's handle by the given number of pixels along it with the
+// mouse, from its middle.
+inline void dragHandle(QScrollBar* bar, int by)
+{
+    const bool vertical = bar->orientation() == Qt::Vertical;
+    const Stretch h = drawnHandle(bar);
+    const int middle = (h.first + h.last) / 2;
+    const QPoint from = vertical ? QPoint(bar->width() / 2, middle) : QPoint(middle, bar->height() / 2);
+    const QPoint to = from + (vertical ? QPoint(0, by) : QPoint(by, 0));
+    QTest::mousePress(bar, Qt::LeftButton, {}, from);
+    QTest::mouseMove(bar, (from + to) / 2);
+    QTest::mouseMove(bar, to);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+    settle();
 }
 
 // Picks a list entry with the keyboard: Home, then Down until it shows.
