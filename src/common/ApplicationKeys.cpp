@@ -112,9 +112,9 @@ private:
 
     static bool sameKey(const Held& h, const QKeyEvent* e) { return h.down && oneKey(h.scanCode, h.key, e); }
 
-    Follow inHeldWindow(const QWidget* w) const
+    Follow inHeldWindow(QWidget* w) const
     {
-        return held_.window && windowOf(const_cast<QWidget*>(w)) == held_.window ? Follow::Yes : Follow::No;
+        return held_.window && windowOf(w) == held_.window ? Follow::Yes : Follow::No;
     }
 
     // A key held down repeats in the window it went down in, and nowhere

@@ -244,23 +244,22 @@ void Form::keepViewAcross(Qt::WindowStates old, Qt::WindowStates now)
     if (reframing_ || !area)
         return;
     const bool restored = !sub_->isMaximized() && !sub_->isMinimized();
-    if (comingUp && comingUp != this) {
-        maximisedFromPlace_ = maximisedFromPlace_ && !restored;
+    // What was noted before the maximise serves until the window is restored.
+    const bool noted = std::exchange(maximisedFromPlace_, maximisedFromPlace_ && !restored);
+    if (comingUp && comingUp != this)
         return;
-    }
     const bool was = old & Qt::WindowMaximized, is = now & Qt::WindowMaximized;
     QScrollBar* h = area->horizontalScrollBar();
     QScrollBar* v = area->verticalScrollBar();
     if (is && !was) {
         h->setValue(0);
         v->setValue(0);
-    } else if (was && !is && restored && maximisedFromPlace_) {
+    } else if (was && !is && restored && noted) {
         const QPoint scrolled(h->value(), v->value());
         sub_->move(placeBeforeMaximised_ + viewBeforeMaximised_ - scrolled);
         h->setValue(viewBeforeMaximised_.x());
         v->setValue(viewBeforeMaximised_.y());
     }
-    maximisedFromPlace_ = maximisedFromPlace_ && !restored;
     // The frame hides itself while it changes state, which hands the focus
     // on to the next control, and only a maximise gives it back. Given back
     // here, it selects nothing: a line box selects its text only when a key
